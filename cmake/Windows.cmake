@@ -1,0 +1,58 @@
+# Windows build: Pellomi.exe, the Windows-side tests (run under Wine when cross-compiling) and the
+# end-to-end tests that drive the real program.
+add_library(pellomi_win STATIC ${PELLOMI_WIN_SOURCES})
+target_link_libraries(pellomi_win PUBLIC pellomi_core)
+set(PELLOMI_SYSTEM_LIBS user32 gdi32 shell32 ole32 kernel32)
+set(PELLOMI_TEST_SYSTEM_LIBS oleaut32 version)
+target_link_libraries(pellomi_win PUBLIC ${PELLOMI_SYSTEM_LIBS})
+target_compile_definitions(pellomi_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+pellomi_embed_asset(pellomi_win ${PROJECT_SOURCE_DIR}/assets/hourglass.ico kHourglassIco)
+
+if(MINGW)
+  # One self-contained executable: no libstdc++/libgcc/winpthread DLLs beside it.
+  set(PELLOMI_STATIC_LINK -static -static-libgcc -static-libstdc++)
+  target_compile_options(pellomi_core PUBLIC -ffunction-sections -fdata-sections)
+  set(PELLOMI_SIZE_LINK -Wl,--gc-sections -s)
+endif()
+
+file(GLOB PELLOMI_APP_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/*.cpp
+     ${PROJECT_SOURCE_DIR}/src/app/*.rc)
+add_executable(Pellomi WIN32 ${PELLOMI_APP_SOURCES})
+target_link_libraries(Pellomi PRIVATE pellomi_win ${PELLOMI_STATIC_LINK} ${PELLOMI_SIZE_LINK})
+set_target_properties(Pellomi PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
+if(NOT PELLOMI_BUILD_TESTS)
+  return()
+endif()
+
+# GoogleTest from source, built by the same compiler as the program.
+set(PELLOMI_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source tree")
+if(NOT EXISTS ${PELLOMI_GOOGLETEST_SOURCE}/CMakeLists.txt)
+  message(STATUS "GoogleTest sources not found; Windows-side tests are not built")
+  return()
+endif()
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${PELLOMI_GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
+
+# Each tests/windows/*_test.cpp is one test program; shared helpers live in tests/windows/support.
+file(GLOB PELLOMI_WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/support/*.cpp)
+add_library(pellomi_win_test_support STATIC ${PELLOMI_WIN_TEST_SUPPORT}
+            ${PROJECT_SOURCE_DIR}/tests/windows/support/empty.cpp)
+target_link_libraries(pellomi_win_test_support PUBLIC pellomi_win gtest ${PELLOMI_TEST_SYSTEM_LIBS})
+target_include_directories(pellomi_win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+file(GLOB PELLOMI_WIN_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/*_test.cpp)
+foreach(test_source ${PELLOMI_WIN_TESTS})
+  get_filename_component(test_name ${test_source} NAME_WE)
+  add_executable(${test_name} ${test_source})
+  target_link_libraries(${test_name} PRIVATE pellomi_win_test_support gtest_main
+                        ${PELLOMI_STATIC_LINK})
+  add_test(NAME win.${test_name} COMMAND ${test_name})
+  set_tests_properties(win.${test_name} PROPERTIES LABELS windows RESOURCE_LOCK wine_desktop)
+endforeach()
+
+# End-to-end tests and their helper programs.
+if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
+  include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
+endif()
