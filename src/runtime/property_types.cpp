@@ -1,0 +1,49 @@
+// Declared value types of the kind properties, one table per unit kind.
+#include <iterator>
+
+#include "runtime/properties.h"
+
+namespace pellomi {
+namespace {
+
+using T = PropertyType;
+
+// Window record, indices 8 to 31.
+constexpr PropertyType kWindowTypes[] = {
+    T::kText,     T::kChoice,  T::kColour,  T::kPicture, T::kChoice,  T::kBytes,
+    T::kChoice,   T::kBoolean, T::kBoolean, T::kBoolean, T::kChoice,  T::kBoolean,
+    T::kIcon,     T::kBoolean, T::kBoolean, T::kBoolean, T::kFileName, T::kInteger,
+    T::kBoolean,  T::kBoolean, T::kChoice,  T::kBoolean, T::kBoolean, T::kText,
+};
+
+// Timer: 8 interval.
+constexpr PropertyType kTimerTypes[] = {T::kInteger};
+
+// Transparent label, indices 8 to 14: caption, effect, font, colour, horizontal, word wrap,
+// vertical.
+constexpr PropertyType kLabelTypes[] = {T::kText,   T::kChoice,  T::kFont,  T::kColour,
+                                        T::kChoice, T::kBoolean, T::kChoice};
+
+template <std::size_t N>
+PropertyType Lookup(const PropertyType (&table)[N], int index) {
+  int own = index - kFirstKindProperty;
+  return own >= 0 && own < static_cast<int>(N) ? table[own] : T::kNone;
+}
+
+}  // namespace
+
+PropertyType DeclaredPropertyType(UnitKind kind, int index) {
+  switch (kind) {
+    case UnitKind::kWindow:
+      return Lookup(kWindowTypes, index);
+    case UnitKind::kTimer:
+      return Lookup(kTimerTypes, index);
+    case UnitKind::kTransparentLabel:
+      return Lookup(kLabelTypes, index);
+    case UnitKind::kMenuItem:
+      break;
+  }
+  return T::kNone;
+}
+
+}  // namespace pellomi

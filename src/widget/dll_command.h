@@ -1,0 +1,92 @@
+#pragma once
+// The table of late-bound system functions: each entry names a library file and an export, and is
+// bound at its first call. Binding is independent of the window system so it can be checked with
+// a fake loader; the real loader and the typed calls are in dll_command_win.h.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pellomi {
+
+enum class DllCommandIndex : int {
+  kGetWindowLong = 0,
+  kSetWindowLong = 1,
+  kSetLayeredWindowAttributes = 2,
+  kCreateRoundRectRgn = 3,
+  kSetWindowRgn = 4,
+  kDeleteObject = 5,
+  kGetClientRect = 6,
+};
+
+// Count, library file names and export names, indexed alike. An export beginning with "#" is an
+// ordinal; an empty library name means "search the usual system libraries".
+struct DllCommandTable {
+  int count = 0;
+  const char* const* libraries = nullptr;
+  const char* const* exports = nullptr;
+};
+
+inline constexpr int kDllCommandCount = 7;
+extern const char* const kDllCommandLibraries[kDllCommandCount];
+extern const char* const kDllCommandExports[kDllCommandCount];
+// The program's own table.
+const DllCommandTable& ProgramDllCommands();
+
+// An export name or an ordinal ("#" and a decimal number, taken modulo 65536).
+struct ExportReference {
+  bool byOrdinal = false;
+  std::uint16_t ordinal = 0;
+  std::string name;
+};
+ExportReference ParseExportName(std::string_view exportName);
+
+// One try at loading a library. A system-directory-only attempt never looks in the program's
+// directory or the current directory, so a planted file of the same name is not picked up.
+struct LibraryLoadAttempt {
+  std::string path;
+  bool systemDirectoryOnly = true;
+  bool operator==(const LibraryLoadAttempt&) const = default;
+};
+
+// Libraries tried, in order, when binding an export of `library`; the first that loads and has
+// the export wins.
+std::vector<LibraryLoadAttempt> LibraryLoadAttempts(std::string_view library);
+
+// The fatal message for an export that could not be bound (GBK).
+std::string ExportMissingMessage(std::string_view library, std::string_view exportName);
+
+// Loading services the binder needs; modules and addresses are opaque.
+class LibraryLoader {
+ public:
+  virtual ~LibraryLoader() = default;
+  virtual void* Load(const LibraryLoadAttempt& attempt) = 0;  // null when it cannot
+  virtual void* FindExport(void* module, const ExportReference& reference) = 0;
+  virtual void Unload(void* module) = 0;
+};
+
+class DllCommandBinder {
+ public:
+  DllCommandBinder(const DllCommandTable& table, LibraryLoader& loader);
+  DllCommandBinder(const DllCommandBinder&) = delete;
+  DllCommandBinder& operator=(const DllCommandBinder&) = delete;
+
+  // The entry's address, bound at the first call and kept; an export that cannot be bound is a
+  // fatal runtime error.
+  void* Bind(int index);
+  bool IsBound(int index) const;
+  void* ModuleOf(int index) const;
+  // Unloads every library that binding loaded and forgets the addresses.
+  void UnloadAll();
+
+ private:
+  struct Binding {
+    void* address = nullptr;
+    void* module = nullptr;
+  };
+  const DllCommandTable& table_;
+  LibraryLoader& loader_;
+  std::vector<Binding> bindings_;
+};
+
+}  // namespace pellomi

@@ -1,0 +1,39 @@
+// Always-on-top on request, and its re-assertion on every timer tick.
+#include "runtime/properties.h"
+#include "widget/placement.h"
+#include "widget/widget_handlers.h"
+
+namespace pellomi {
+namespace {
+
+void SetWindowProperty(int index, std::int32_t value) {
+  SetIntProperty(kCountdownWindowId, kWindowUnitId, index, value);
+}
+
+void SetChecked(UnitId item, bool checked) {
+  SetIntProperty(kCountdownWindowId, item, kMenuPropChecked, checked ? 1 : 0);
+}
+
+}  // namespace
+
+void OnSetTopmost(int, const std::int32_t*) {
+  SetWindowProperty(kWindowPropAlwaysOnTop, 1);
+  SetChecked(kItemSetTopmost, true);
+  SetChecked(kItemCancelTopmost, false);
+}
+
+void OnCancelTopmost(int, const std::int32_t*) {
+  SetWindowProperty(kWindowPropAlwaysOnTop, 0);
+  SetChecked(kItemCancelTopmost, true);
+  SetChecked(kItemSetTopmost, false);
+}
+
+void OnTimer(int, const std::int32_t*) {
+  // The check mark is the only record of whether always-on-top is wanted. The property write
+  // neither shows nor activates the window, so a hidden widget stays hidden.
+  if (GetIntProperty(kCountdownWindowId, kItemSetTopmost, kMenuPropChecked) != 0) {
+    SetWindowProperty(kWindowPropAlwaysOnTop, 1);
+  }
+}
+
+}  // namespace pellomi

@@ -1,0 +1,273 @@
+// The ICO reader: which entry it picks, the size it asks for, and that no malformed file makes it
+// read outside the data it was given.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "tray/ico_reader.h"
+
+namespace pellomi {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void PutU16(Bytes& out, std::size_t at, std::uint16_t v) {
+  out[at] = static_cast<std::uint8_t>(v);
+  out[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+void PutU32(Bytes& out, std::size_t at, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+std::uint16_t GetU16(const Bytes& in, std::size_t at) {
+  return static_cast<std::uint16_t>(in[at] | (in[at + 1] << 8));
+}
+
+std::uint32_t GetU32(const Bytes& in, std::size_t at) {
+  std::uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | in[at + i];
+  return v;
+}
+
+struct Entry {
+  std::uint8_t width;
+  std::uint8_t colours;
+  std::uint16_t bitCount;
+  std::int32_t headerHeight = -1;  // -1: twice the width
+};
+
+// A file with one small image per entry; each image is a bitmap header plus a few bytes, and its
+// first pixel byte is the entry's index so the tests can tell which image was chosen.
+Bytes MakeIco(const std::vector<Entry>& entries, std::uint16_t type = 1) {
+  const std::size_t imageSize = 48;
+  Bytes out(6 + 16 * entries.size() + imageSize * entries.size());
+  PutU16(out, 2, type);
+  PutU16(out, 4, static_cast<std::uint16_t>(entries.size()));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Entry& e = entries[i];
+    const std::size_t dir = 6 + 16 * i;
+    const std::size_t offset = 6 + 16 * entries.size() + imageSize * i;
+    out[dir] = e.width;
+    out[dir + 1] = e.width;
+    out[dir + 2] = e.colours;
+    PutU16(out, dir + 4, 1);
+    PutU16(out, dir + 6, e.bitCount);
+    PutU32(out, dir + 8, imageSize);
+    PutU32(out, dir + 12, static_cast<std::uint32_t>(offset));
+    const int width = e.width == 0 ? 256 : e.width;
+    PutU32(out, offset, 40);
+    PutU32(out, offset + 4, static_cast<std::uint32_t>(width));
+    PutU32(out, offset + 8,
+           static_cast<std::uint32_t>(e.headerHeight == -1 ? 2 * width : e.headerHeight));
+    PutU16(out, offset + 12, 1);
+    PutU16(out, offset + 14, e.bitCount);
+    out[offset + 40] = static_cast<std::uint8_t>(i);
+  }
+  return out;
+}
+
+int ChosenIndex(const IcoImagePlan& plan) {
+  return plan.image[40];
+}
+
+TEST(IcoReaderChoice, TrueColourEntriesAlwaysGiveTheLast) {
+  const Bytes ico = MakeIco({{16, 0, 32}, {32, 0, 32}, {48, 0, 32}});
+  for (bool wantLarge : {false, true}) {
+    const auto plan = PlanIconFromIco(ico.data(), ico.size(), wantLarge);
+    ASSERT_TRUE(plan.has_value());
+    EXPECT_EQ(ChosenIndex(*plan), 2);
+    EXPECT_EQ(plan->cx, 48);
+    EXPECT_EQ(plan->cy, 48);
+    EXPECT_EQ(plan->bitCount, 32);
+  }
+}
+
+TEST(IcoReaderChoice, SixteenColourEntriesFollowTheWantedWidth) {
+  const Bytes ico = MakeIco({{32, 16, 4}, {16, 16, 4}});
+  const auto small = PlanIconFromIco(ico.data(), ico.size(), false);
+  ASSERT_TRUE(small.has_value());
+  EXPECT_EQ(ChosenIndex(*small), 1);
+  EXPECT_EQ(small->cx, 16);
+  EXPECT_EQ(small->bitCount, 4);
+  const auto large = PlanIconFromIco(ico.data(), ico.size(), true);
+  ASSERT_TRUE(large.has_value());
+  EXPECT_EQ(ChosenIndex(*large), 0);
+  EXPECT_EQ(large->cx, 32);
+}
+
+TEST(IcoReaderChoice, FewerThanSixteenColoursDoNotQualify) {
+  const Bytes ico = MakeIco({{16, 15, 4}, {32, 2, 1}, {48, 0, 32}});
+  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_EQ(ChosenIndex(*plan), 2);
+}
+
+TEST(IcoReaderChoice, ScanStopsAtTheMatchEvenIfLaterEntriesAreMissing) {
+  Bytes ico = MakeIco({{16, 16, 4}});
+  PutU16(ico, 4, 5);  // claims five entries; only the first is there
+  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_EQ(ChosenIndex(*plan), 0);
+  // Without a match the scan goes on and runs into the missing entries.
+  EXPECT_FALSE(PlanIconFromIco(ico.data(), ico.size(), true).has_value());
+}
+
+TEST(IcoReaderSize, SpanAndRequestedSizeComeFromTheImage) {
+  Bytes ico = MakeIco({{32, 0, 32, 65}});
+  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_EQ(plan->image, ico.data() + GetU32(ico, 18));
+  EXPECT_EQ(plan->size, GetU32(ico, 14));
+  EXPECT_EQ(plan->cx, 32);
+  EXPECT_EQ(plan->cy, 32);  // 65 / 2, truncated
+}
+
+TEST(IcoReaderSize, CursorFilesAreReadLikeIcons) {
+  const Bytes cur = MakeIco({{32, 0, 32}}, 2);
+  EXPECT_TRUE(PlanIconFromIco(cur.data(), cur.size(), false).has_value());
+}
+
+TEST(IcoReaderMalformed, BadHeadersGiveNothing) {
+  const Bytes good = MakeIco({{16, 0, 32}});
+  EXPECT_FALSE(PlanIconFromIco(nullptr, 100, false).has_value());
+  EXPECT_FALSE(PlanIconFromIco(good.data(), 0, false).has_value());
+
+  Bytes reserved = good;
+  PutU16(reserved, 0, 1);
+  EXPECT_FALSE(PlanIconFromIco(reserved.data(), reserved.size(), false).has_value());
+
+  for (std::uint16_t type : {0, 3, 0xFFFF}) {
+    Bytes bad = good;
+    PutU16(bad, 2, type);
+    EXPECT_FALSE(PlanIconFromIco(bad.data(), bad.size(), false).has_value()) << type;
+  }
+
+  Bytes none = good;
+  PutU16(none, 4, 0);
+  EXPECT_FALSE(PlanIconFromIco(none.data(), none.size(), false).has_value());
+}
+
+TEST(IcoReaderMalformed, ImagesOutsideTheDataGiveNothing) {
+  const Bytes good = MakeIco({{16, 0, 32}});
+  const auto setImage = [&](std::uint32_t size, std::uint32_t offset) {
+    Bytes bad = good;
+    PutU32(bad, 14, size);
+    PutU32(bad, 18, offset);
+    return bad;
+  };
+  const auto size = static_cast<std::uint32_t>(good.size());
+  const Bytes cases[] = {
+      setImage(48, size),           // offset at the end
+      setImage(48, size + 100),     // offset past the end
+      setImage(49, size - 48),      // one byte too long
+      setImage(0xFFFFFFF0u, 22),    // absurd size
+      setImage(0x20, 0xFFFFFFF0u),  // offset + size wraps around 32 bits
+      setImage(0xFFFFFFFFu, 0xFFFFFFFFu),
+      setImage(39, 22),  // shorter than a bitmap header
+      setImage(0, 22),
+  };
+  for (const Bytes& bad : cases) {
+    EXPECT_FALSE(PlanIconFromIco(bad.data(), bad.size(), false).has_value())
+        << "size " << GetU32(bad, 14) << " offset " << GetU32(bad, 18);
+  }
+}
+
+TEST(IcoReaderMalformed, HeadersWithoutAHeightGiveNothing) {
+  for (std::int32_t height : {0, -32, INT32_MIN}) {
+    const Bytes ico = MakeIco({{16, 0, 32, height}});
+    EXPECT_FALSE(PlanIconFromIco(ico.data(), ico.size(), false).has_value()) << height;
+  }
+  Bytes negativeWidth = MakeIco({{16, 0, 32}});
+  PutU32(negativeWidth, 26, 0xFFFFFFF0u);
+  EXPECT_FALSE(PlanIconFromIco(negativeWidth.data(), negativeWidth.size(), false).has_value());
+}
+
+// Every prefix of a valid file lives in a buffer of exactly its own size, so the sanitizer sees
+// any read past the end.
+TEST(IcoReaderMalformed, EveryTruncationIsSafe) {
+  const Bytes full = MakeIco({{32, 16, 4}, {16, 16, 4}, {48, 0, 32}});
+  for (std::size_t length = 0; length < full.size(); ++length) {
+    const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
+    for (bool wantLarge : {false, true}) {
+      const auto plan = PlanIconFromIco(cut.data(), cut.size(), wantLarge);
+      if (plan) {
+        EXPECT_GE(plan->image, cut.data());
+        EXPECT_LE(plan->image + plan->size, cut.data() + cut.size());
+      }
+    }
+  }
+  // The directory alone (no images) gives nothing.
+  const Bytes directoryOnly(full.begin(), full.begin() + 6 + 3 * 16);
+  EXPECT_FALSE(PlanIconFromIco(directoryOnly.data(), directoryOnly.size(), false).has_value());
+}
+
+Bytes ReadEmbeddedIcon() {
+  std::ifstream in(PELLOMI_SOURCE_DIR "/assets/hourglass.ico", std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(EmbeddedIcon, HasTheStoredLayout) {
+  const Bytes ico = ReadEmbeddedIcon();
+  ASSERT_EQ(ico.size(), 270398u);
+  EXPECT_EQ(GetU16(ico, 0), 0);
+  EXPECT_EQ(GetU16(ico, 2), 1);
+  EXPECT_EQ(GetU16(ico, 4), 1);
+  // Directory entry.
+  EXPECT_EQ(ico[6], 0);
+  EXPECT_EQ(ico[7], 0);
+  EXPECT_EQ(ico[8], 0);
+  EXPECT_EQ(ico[9], 0);
+  EXPECT_EQ(GetU16(ico, 10), 1);
+  EXPECT_EQ(GetU16(ico, 12), 32);
+  EXPECT_EQ(GetU32(ico, 14), 270376u);
+  EXPECT_EQ(GetU32(ico, 18), 22u);
+  // Bitmap header.
+  EXPECT_EQ(GetU32(ico, 22), 40u);
+  EXPECT_EQ(GetU32(ico, 26), 256u);
+  EXPECT_EQ(GetU32(ico, 30), 512u);
+  EXPECT_EQ(GetU16(ico, 34), 1);
+  EXPECT_EQ(GetU16(ico, 36), 32);
+  EXPECT_EQ(GetU32(ico, 38), 0u);  // BI_RGB
+  EXPECT_EQ(GetU32(ico, 42), 262144u);
+  for (std::size_t at = 46; at < 62; at += 4) EXPECT_EQ(GetU32(ico, at), 0u) << at;
+
+  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_EQ(plan->cx, 256);
+  EXPECT_EQ(plan->cy, 256);
+  EXPECT_EQ(plan->bitCount, 32);
+  EXPECT_EQ(plan->size, 270376u);
+}
+
+TEST(EmbeddedIcon, PixelsAreTransparentAroundAPictureAndTheMaskAgrees) {
+  const Bytes ico = ReadEmbeddedIcon();
+  ASSERT_EQ(ico.size(), 270398u);
+  const std::size_t pixels = 62;
+  const std::size_t mask = pixels + 256 * 256 * 4;
+  const auto alpha = [&](int x, int row) { return ico[pixels + (row * 256 + x) * 4 + 3]; };
+  const auto maskBit = [&](int x, int row) {
+    return (ico[mask + row * 32 + x / 8] >> (7 - x % 8)) & 1;
+  };
+  EXPECT_EQ(alpha(0, 0), 0);
+  EXPECT_EQ(alpha(255, 0), 0);
+  EXPECT_EQ(alpha(0, 255), 0);
+  EXPECT_EQ(alpha(255, 255), 0);
+  int opaque = 0;
+  int maskMismatches = 0;
+  for (int row = 0; row < 256; ++row) {
+    for (int x = 0; x < 256; ++x) {
+      if (alpha(x, row) == 255) ++opaque;
+      if (maskBit(x, row) != (alpha(x, row) == 0 ? 1 : 0)) ++maskMismatches;
+    }
+  }
+  EXPECT_GT(opaque, 256 * 256 / 10);  // a real picture, not a speck
+  EXPECT_LT(opaque, 256 * 256 * 9 / 10);
+  EXPECT_EQ(maskMismatches, 0);
+}
+
+}  // namespace
+}  // namespace pellomi

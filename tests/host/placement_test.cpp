@@ -1,0 +1,65 @@
+#include "widget/placement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace pellomi {
+namespace {
+
+TEST(PresetPosition, PlacesTheWidgetOnAFullHdScreen) {
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopLeft, 1920, 1080, 300, 120), (ScreenPoint{10, 10}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopCenter, 1920, 1080, 300, 120),
+            (ScreenPoint{810, 10}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopRight, 1920, 1080, 300, 120),
+            (ScreenPoint{1610, 10}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kBottomLeft, 1920, 1080, 300, 120),
+            (ScreenPoint{10, 950}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kBottomCenter, 1920, 1080, 300, 120),
+            (ScreenPoint{810, 950}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kBottomRight, 1920, 1080, 300, 120),
+            (ScreenPoint{1610, 950}));
+}
+
+TEST(PresetPosition, OddWidthCentresHalfAPixelToTheLeft) {
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopCenter, 1921, 1080, 300, 120).x, 810);
+  EXPECT_EQ(PresetPosition(PlacementPreset::kBottomCenter, 1920, 1081, 301, 121),
+            (ScreenPoint{809, 950}));
+}
+
+TEST(PresetPosition, WindowLargerThanTheScreenGoesOffScreenAsComputed) {
+  // Truncation toward zero, not floor: (800 - 1001) / 2 = -100.5 gives -100.
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopCenter, 800, 600, 1001, 700),
+            (ScreenPoint{-100, 10}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kBottomRight, 800, 600, 1000, 700),
+            (ScreenPoint{-210, -110}));
+}
+
+TEST(PositionChecks, WriteTheSixItemsInMenuOrderWithOnlyTheChosenOneSet) {
+  const auto writes = CheckWritesFor(kPositionItems, PositionItemOf(PlacementPreset::kBottomLeft));
+  const UnitId expectedOrder[] = {0x26012B52u, 0x26012B54u, 0x26012B53u,
+                                  0x26012B55u, 0x2601567Au, 0x2601567Bu};
+  ASSERT_EQ(writes.size(), 6u);
+  for (std::size_t i = 0; i < writes.size(); ++i) {
+    EXPECT_EQ(writes[i].first, expectedOrder[i]) << i;
+    EXPECT_EQ(writes[i].second, writes[i].first == 0x26012B54u ? 1 : 0) << i;
+  }
+}
+
+TEST(PositionChecks, EachPresetChecksItsOwnDistinctItem) {
+  const std::pair<PlacementPreset, UnitId> expected[] = {
+      {PlacementPreset::kTopLeft, 0x26012B52u},      {PlacementPreset::kTopCenter, 0x2601567Au},
+      {PlacementPreset::kTopRight, 0x26012B53u},     {PlacementPreset::kBottomLeft, 0x26012B54u},
+      {PlacementPreset::kBottomCenter, 0x2601567Bu}, {PlacementPreset::kBottomRight, 0x26012B55u},
+  };
+  for (const auto& [preset, item] : expected) {
+    EXPECT_EQ(PositionItemOf(preset), item);
+    const auto writes = CheckWritesFor(kPositionItems, item);
+    EXPECT_EQ(std::count_if(writes.begin(), writes.end(),
+                            [](const CheckWrite& w) { return w.second == 1; }),
+              1);
+  }
+}
+
+}  // namespace
+}  // namespace pellomi

@@ -1,0 +1,525 @@
+// The transparent label drawn for real: pixels are read back from its parent window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/label_records.h"
+#include "platform/handles_win.h"
+#include "runtime/runtime_state.h"
+#include "widget/label_font.h"
+#include "widget/label_record.h"
+#include "widget/label_record_win.h"
+#include "widget/transparent_label_win.h"
+
+namespace pellomi {
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr int kParentWidth = 400, kParentHeight = 200;
+constexpr RECT kLabelArea = {20, 20, 380, 140};
+constexpr int kChildId = 1001;
+constexpr UnitId kLabelUnit = 0x16012B12;
+
+// ---- pixels ---------------------------------------------------------------------------------
+
+struct Image {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB
+  std::uint32_t At(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
+  bool operator==(const Image&) const = default;
+};
+
+int R(std::uint32_t p) {
+  return (p >> 16) & 0xFF;
+}
+int G(std::uint32_t p) {
+  return (p >> 8) & 0xFF;
+}
+int B(std::uint32_t p) {
+  return p & 0xFF;
+}
+bool IsGreen(std::uint32_t p) {
+  return R(p) == 0 && G(p) == 160 && B(p) == 0;
+}
+bool IsRed(std::uint32_t p) {
+  return R(p) > 180 && G(p) < 80 && B(p) < 80;
+}
+bool IsWhite(std::uint32_t p) {
+  return R(p) > 220 && G(p) > 220 && B(p) > 220;
+}
+bool IsBlack(std::uint32_t p) {
+  return R(p) < 50 && G(p) < 50 && B(p) < 50;
+}
+
+Image Capture(HWND window) {
+  Image image;
+  image.width = kParentWidth;
+  image.height = kParentHeight;
+  HDC windowDc = GetDC(window);
+  HDC memory = CreateCompatibleDC(windowDc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = image.width;
+  info.bmiHeader.biHeight = -image.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* p = static_cast<const std::uint32_t*>(bits);
+  image.pixels.assign(p, p + image.width * image.height);
+  for (auto& px : image.pixels) px &= 0x00FFFFFF;
+  SelectObject(memory, previous);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(window, windowDc);
+  return image;
+}
+
+struct Box {
+  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;  // inclusive
+  int count = 0;
+  bool Empty() const { return count == 0; }
+  bool operator==(const Box& o) const {
+    return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+  }
+  Box Shifted(int dx, int dy) const {
+    Box b = *this;
+    b.left += dx, b.right += dx, b.top += dy, b.bottom += dy;
+    return b;
+  }
+  bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
+std::ostream& operator<<(std::ostream& os, const Box& b) {
+  return os << "[" << b.left << "," << b.top << " .. " << b.right << "," << b.bottom << " n "
+            << b.count << "]";
+}
+
+template <typename Pred>
+Box BoundsOf(const Image& image, Pred pred) {
+  Box box;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      if (!pred(image.At(x, y))) continue;
+      ++box.count;
+      box.left = std::min(box.left, x);
+      box.right = std::max(box.right, x);
+      box.top = std::min(box.top, y);
+      box.bottom = std::max(box.bottom, y);
+    }
+  }
+  return box;
+}
+
+// Pixels that are not the parent's green and lie outside `allowed` (grown by `margin`).
+int StrayPixels(const Image& image, const Box& allowed, int margin) {
+  int stray = 0;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      bool inside = !allowed.Empty() && x >= allowed.left - margin && x <= allowed.right + margin &&
+                    y >= allowed.top - margin && y <= allowed.bottom + margin;
+      if (!inside && !IsGreen(image.At(x, y))) ++stray;
+    }
+  }
+  return stray;
+}
+
+// ---- records --------------------------------------------------------------------------------
+
+std::vector<std::uint8_t> FontBlock(std::int32_t height) {
+  LogFontFields font;
+  font.height = height;
+  font.weight = 400;
+  font.face = "Tahoma";
+  return EncodeLogFont(font);
+}
+
+LabelRecord TextRecord(const std::string& caption, std::int32_t effect = 0) {
+  LabelRecord r;
+  r.caption = caption;
+  r.effect = effect;
+  r.colour = kRed;
+  r.horizontal = 1;
+  r.vertical = 1;
+  r.font = FontBlock(-48);
+  return r;
+}
+
+PropertyValue TextValue(const std::string& text) {
+  PropertyValue v;
+  v.type = PropertyType::kText;
+  v.text = text;
+  return v;
+}
+
+// ---- fixture --------------------------------------------------------------------------------
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+class TransparentLabelTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    greenBrush_ = CreateSolidBrush(kGreen);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ParentProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = greenBrush_;  // the parent erases to green
+    wc.lpszClassName = L"LabelTestParent";
+    RegisterClassExW(&wc);
+  }
+  static void TearDownTestSuite() {
+    UnregisterClassW(L"LabelTestParent", GetModuleHandleW(nullptr));
+    DeleteObject(greenBrush_);
+  }
+
+  void SetUp() override {
+    // No WS_CLIPCHILDREN: the parent paints beneath its labels, as the countdown window does.
+    parent_ = CreateWindowExW(0, L"LabelTestParent", L"label test", WS_POPUP | WS_VISIBLE, 100, 100,
+                              kParentWidth, kParentHeight, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(parent_, nullptr);
+    Settle();
+  }
+  void TearDown() override {
+    if (parent_ != nullptr) DestroyWindow(parent_);
+    Settle();
+  }
+
+  TransparentLabel* MakeLabel(const LabelRecord& record, RECT at = kLabelArea,
+                              UnitId unit = kLabelUnit) {
+    std::vector<std::uint8_t> stored = SaveLabelRecord(record);
+    return MakeLabelFromBytes(stored, at, unit);
+  }
+  TransparentLabel* MakeLabelFromBytes(const std::vector<std::uint8_t>& stored,
+                                       RECT at = kLabelArea, UnitId unit = kLabelUnit) {
+    return CreateLabel(stored.data(), stored.size(), WS_VISIBLE, parent_, kChildId, at.left, at.top,
+                       at.right - at.left, at.bottom - at.top, kCountdownWindowId, unit);
+  }
+
+  static void Settle() {
+    MSG msg;
+    for (int round = 0; round < 3; ++round) {
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      Sleep(10);
+    }
+  }
+  // Repaints the parent and then everything inside it, and reads the result back.
+  Image PaintAndCapture() {
+    RedrawWindow(parent_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Settle();
+    return Capture(parent_);
+  }
+  // Reads back what the label's own updates left, without a full repaint.
+  Image SettleAndCapture() {
+    Settle();
+    UpdateWindow(parent_);
+    Settle();
+    return Capture(parent_);
+  }
+
+  static HBRUSH greenBrush_;
+  HWND parent_ = nullptr;
+};
+
+HBRUSH TransparentLabelTest::greenBrush_ = nullptr;
+
+// ---- creation -------------------------------------------------------------------------------
+
+TEST_F(TransparentLabelTest, CreatesTransparentChildWithCaptionAndControlId) {
+  std::vector<std::uint8_t> stored = CountdownLabelRecordBytes();
+  TransparentLabel* label = MakeLabelFromBytes(stored);
+  ASSERT_NE(label, nullptr);
+  HWND hwnd = label->Hwnd();
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_EQ(GetParent(hwnd), parent_);
+  EXPECT_EQ(GetDlgCtrlID(hwnd), kChildId);
+  EXPECT_EQ(label->OwnerWindowId(), kCountdownWindowId);
+  EXPECT_EQ(label->Id(), kLabelUnit);
+
+  LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE),
+            WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE);
+  EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+  EXPECT_EQ(GetClassLongPtrW(hwnd, GCL_STYLE), CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
+  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND)),
+            GetStockObject(NULL_BRUSH));
+  EXPECT_EQ(GetClassLongPtrW(hwnd, GCLP_HICON), 0);
+
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, kLabelArea.left);
+  EXPECT_EQ(r.top, kLabelArea.top);
+  EXPECT_EQ(r.right, kLabelArea.right);
+  EXPECT_EQ(r.bottom, kLabelArea.bottom);
+
+  // The GBK placeholder becomes the window text through code page 936.
+  wchar_t text[64] = {};
+  GetWindowTextW(hwnd, text, 64);
+  EXPECT_EQ(std::wstring(text), L"\u8FD8\u6709      \u5929");
+  EXPECT_EQ(label->Record(), *ReadLabelRecord(stored));
+
+  // The class is registered once; a second label uses it too.
+  TransparentLabel* second = MakeLabelFromBytes(ProductLabelRecordBytes());
+  ASSERT_NE(second, nullptr);
+  GetWindowTextW(second->Hwnd(), text, 64);
+  EXPECT_EQ(std::wstring(text), L"Pellomi");
+}
+
+TEST_F(TransparentLabelTest, MissingRecordGivesTheDefaults) {
+  TransparentLabel* label = CreateLabel(nullptr, 0, WS_VISIBLE, parent_, kChildId, 0, 0, 50, 20,
+                                        kCountdownWindowId, kLabelUnit);
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Record(), LabelRecord{});
+  wchar_t text[16] = {};
+  GetWindowTextW(label->Hwnd(), text, 16);
+  EXPECT_EQ(std::wstring(text), L"\u900F\u660E\u6807\u7B7E");
+
+  std::uint8_t ignored = 2;  // a length of 0 means no record, whatever the pointer
+  EXPECT_NE(CreateLabel(&ignored, 0, WS_VISIBLE, parent_, kChildId, 0, 0, 50, 20,
+                        kCountdownWindowId, kLabelUnit),
+            nullptr);
+}
+
+TEST_F(TransparentLabelTest, UnreadableRecordsCreateNoWindow) {
+  std::vector<std::uint8_t> later = ProductLabelRecordBytes();
+  later[0] = 2;  // version 2
+  EXPECT_EQ(MakeLabelFromBytes(later), nullptr);
+
+  std::vector<std::uint8_t> truncated = ProductLabelRecordBytes();
+  truncated.resize(truncated.size() - 1);
+  EXPECT_EQ(MakeLabelFromBytes(truncated), nullptr);
+
+  EXPECT_EQ(GetWindow(parent_, GW_CHILD), nullptr);
+}
+
+TEST_F(TransparentLabelTest, DestructionIsReportedToTheRuntime) {
+  // A loaded window whose table holds the label, so the report can be seen in the runtime.
+  WindowTemplate table;
+  table.id = kCountdownWindowId;
+  table.units.push_back(UnitRecord{.kind = UnitKind::kWindow, .id = kWindowUnitId});
+  table.units.push_back(UnitRecord{.kind = UnitKind::kTransparentLabel, .id = kLabelUnit});
+  Runtime().store.Add(table);
+  WindowEntry* entry = Runtime().store.Find(kCountdownWindowId);
+  ASSERT_NE(entry, nullptr);
+  entry->working = std::make_unique<WindowTemplate>(table);
+
+  TransparentLabel* label = MakeLabel(TextRecord("X"));
+  ASSERT_NE(label, nullptr);
+  UnitRecord* record = TemplateStore::FindUnit(*entry->working, kLabelUnit);
+  ASSERT_NE(record, nullptr);
+  record->object = label;
+
+  DestroyWindow(parent_);
+  parent_ = nullptr;
+  EXPECT_EQ(record->object, nullptr);
+  EXPECT_NE(entry->working, nullptr);  // a component's end leaves the window loaded
+  Runtime().store.Clear();
+}
+
+// ---- drawing --------------------------------------------------------------------------------
+
+TEST_F(TransparentLabelTest, DrawsRedTextCentredWithoutABox) {
+  ASSERT_NE(MakeLabelFromBytes(ProductLabelRecordBytes()), nullptr);
+  Image image = PaintAndCapture();
+  Box red = BoundsOf(image, IsRed);
+  ASSERT_GT(red.count, 100) << red;
+  // Centred in the label both ways (the ink of "Pellomi" sits a little above the cell's middle).
+  int labelMidX = (kLabelArea.left + kLabelArea.right) / 2;
+  int labelMidY = (kLabelArea.top + kLabelArea.bottom) / 2;
+  EXPECT_NEAR((red.left + red.right) / 2, labelMidX, 3) << red;
+  EXPECT_NEAR((red.top + red.bottom) / 2, labelMidY, 8) << red;
+  // Everything but the glyphs (and their smoothed edges) keeps the parent's green.
+  EXPECT_EQ(StrayPixels(image, red, 2), 0) << red;
+}
+
+TEST_F(TransparentLabelTest, EmptyCaptionPaintsNothing) {
+  TransparentLabel* label = MakeLabel(TextRecord(""));
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(GetWindowTextLengthW(label->Hwnd()), 0);
+  EXPECT_EQ(StrayPixels(PaintAndCapture(), Box{}, 0), 0);
+
+  label->KindPropertyChanged(0, TextValue("HH"));
+  EXPECT_GT(BoundsOf(SettleAndCapture(), IsRed).count, 100);
+  label->KindPropertyChanged(0, TextValue(""));
+  EXPECT_EQ(StrayPixels(SettleAndCapture(), Box{}, 0), 0);
+  EXPECT_EQ(GetWindowTextLengthW(label->Hwnd()), 0);
+}
+
+TEST_F(TransparentLabelTest, FontBlockOfWrongLengthDrawsInTheDefaultGuiFont) {
+  LabelRecord record = TextRecord("HHHH");
+  record.font.clear();
+  TransparentLabel* label = MakeLabel(record);
+  ASSERT_NE(label, nullptr);
+  Image emptyFont = PaintAndCapture();
+  Box small = BoundsOf(emptyFont, IsRed);
+  ASSERT_FALSE(small.Empty());
+
+  // The default GUI font's own measure of the text.
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, GetStockObject(DEFAULT_GUI_FONT));
+  SIZE extent{};
+  GetTextExtentPoint32W(screen, L"HHHH", 4, &extent);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  EXPECT_NEAR(small.right - small.left + 1, extent.cx, 3) << small;
+  EXPECT_LE(small.bottom - small.top + 1, extent.cy) << small;
+
+  // A 59-byte block is no font either.
+  PropertyValue font;
+  font.type = PropertyType::kFont;
+  font.bytes = FontBlock(-48);
+  font.bytes.pop_back();
+  label->KindPropertyChanged(2, font);
+  EXPECT_EQ(PaintAndCapture(), emptyFont);
+
+  // The full block draws far larger.
+  font.bytes = FontBlock(-48);
+  label->KindPropertyChanged(2, font);
+  Box large = BoundsOf(PaintAndCapture(), IsRed);
+  EXPECT_GT(large.bottom - large.top, 2 * (small.bottom - small.top)) << large << small;
+}
+
+TEST_F(TransparentLabelTest, EffectCopiesSitWhereTheyShould) {
+  TransparentLabel* label = MakeLabel(TextRecord("HHHH", 0));
+  ASSERT_NE(label, nullptr);
+  Box plain = BoundsOf(PaintAndCapture(), IsRed);
+  ASSERT_GT(plain.count, 100);
+
+  auto withEffect = [&](std::int32_t effect) {
+    PropertyValue v;
+    v.type = PropertyType::kChoice;
+    v.integer = effect;
+    label->KindPropertyChanged(1, v);
+    return PaintAndCapture();
+  };
+  auto allInside = [](const Image& image, const Box& allowed, auto pred) {
+    Box found = BoundsOf(image, pred);
+    return !found.Empty() && allowed.Contains(found.left, found.top) &&
+           allowed.Contains(found.right, found.bottom);
+  };
+
+  // 1: white copy one pixel right and down, red text in place.
+  Image light = withEffect(1);
+  EXPECT_EQ(BoundsOf(light, IsRed), plain);
+  EXPECT_TRUE(allInside(light, plain.Shifted(1, 1), IsWhite));
+
+  // 2: white copy in place, red text one pixel right and down.
+  Image raised = withEffect(2);
+  EXPECT_EQ(BoundsOf(raised, IsRed), plain.Shifted(1, 1));
+  EXPECT_TRUE(allInside(raised, plain, IsWhite));
+
+  // 3: black shadow two pixels right and down.
+  Image shadow = withEffect(3);
+  EXPECT_EQ(BoundsOf(shadow, IsRed), plain);
+  EXPECT_TRUE(allInside(shadow, plain.Shifted(2, 2), IsBlack));
+  EXPECT_EQ(BoundsOf(shadow, IsBlack).right, plain.right + 2);
+
+  // A written 7 is clamped to 3; the drawing matches.
+  EXPECT_EQ(withEffect(7), shadow);
+  EXPECT_EQ(label->Record().effect, 3);
+
+  // 0 again: no copies left.
+  Image none = withEffect(0);
+  EXPECT_EQ(BoundsOf(none, IsWhite).count, 0);
+  EXPECT_EQ(BoundsOf(none, IsBlack).count, 0);
+}
+
+TEST_F(TransparentLabelTest, ShorterCaptionLeavesNoTraceOfTheLongerOne) {
+  TransparentLabel* label = MakeLabel(TextRecord("HHHHHHHH"));
+  ASSERT_NE(label, nullptr);
+  Box longBox = BoundsOf(PaintAndCapture(), IsRed);
+
+  label->KindPropertyChanged(0, TextValue("H"));
+  Image afterWrite = SettleAndCapture();  // only the label's own refresh ran
+  wchar_t text[8] = {};
+  GetWindowTextW(label->Hwnd(), text, 8);
+  EXPECT_EQ(std::wstring(text), L"H");
+
+  DestroyWindow(label->Hwnd());
+  ASSERT_NE(MakeLabel(TextRecord("H")), nullptr);
+  Image fresh = PaintAndCapture();
+  Box shortBox = BoundsOf(fresh, IsRed);
+  EXPECT_LT(shortBox.right - shortBox.left, (longBox.right - longBox.left) / 4);
+  EXPECT_EQ(afterWrite, fresh);
+}
+
+TEST_F(TransparentLabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignment) {
+  LabelRecord record = TextRecord("HH");
+  record.vertical = 2;
+  TransparentLabel* label = MakeLabel(record);
+  ASSERT_NE(label, nullptr);
+  Box bottom = BoundsOf(PaintAndCapture(), IsRed);
+  EXPECT_GT(bottom.bottom, kLabelArea.bottom - 15) << bottom;
+
+  PropertyValue wrap;
+  wrap.type = PropertyType::kBoolean;
+  wrap.integer = 1;
+  label->KindPropertyChanged(5, wrap);
+  Box top = BoundsOf(PaintAndCapture(), IsRed);
+  EXPECT_LT(top.top, kLabelArea.top + 15) << top;
+  EXPECT_EQ(top.left, bottom.left);  // still centred
+}
+
+TEST_F(TransparentLabelTest, MovingTheLabelLeavesNoTraceBehind) {
+  TransparentLabel* label = MakeLabel(TextRecord("HHHH"), RECT{20, 20, 200, 100});
+  ASSERT_NE(label, nullptr);
+  Box before = BoundsOf(PaintAndCapture(), IsRed);
+  label->MoveTo(200, 90);
+  Image moved = SettleAndCapture();
+  Box after = BoundsOf(moved, IsRed);
+  EXPECT_EQ(after, before.Shifted(180, 70));
+  EXPECT_EQ(StrayPixels(moved, after, 2), 0) << after;
+}
+
+TEST_F(TransparentLabelTest, RepeatedPaintsKeepNoFonts) {
+  TransparentLabel* label = MakeLabel(TextRecord("HHHH"));
+  ASSERT_NE(label, nullptr);
+  Settle();
+  const long fontsBefore = platform::LiveHandleCount(platform::HandleKind::kFont);
+  for (int i = 0; i < 1000; ++i) {
+    InvalidateRect(label->Hwnd(), nullptr, FALSE);
+    UpdateWindow(label->Hwnd());
+  }
+  EXPECT_EQ(platform::LiveHandleCount(platform::HandleKind::kFont), fontsBefore);
+  EXPECT_GT(BoundsOf(PaintAndCapture(), IsRed).count, 100);
+}
+
+// ---- stored form ----------------------------------------------------------------------------
+
+TEST(LabelRecordGlobalBlock, HoldsExactlyTheStoredBytes) {
+  LabelRecord record = *ReadLabelRecord(CountdownLabelRecordBytes());
+  std::size_t length = 0;
+  HGLOBAL block = SaveLabelRecordToGlobal(record, &length);
+  ASSERT_NE(block, nullptr);
+  std::unique_ptr<void, decltype(&GlobalFree)> owner(block, &GlobalFree);
+  EXPECT_EQ(length, CountdownLabelRecordBytes().size());
+  EXPECT_EQ(GlobalSize(block), length);
+  const auto* data = static_cast<const std::uint8_t*>(GlobalLock(block));
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(std::vector<std::uint8_t>(data, data + length), CountdownLabelRecordBytes());
+  GlobalUnlock(block);
+}
+
+}  // namespace
+}  // namespace pellomi

@@ -1,0 +1,422 @@
+// The tray icon against the window system: icons made from ICO bytes, the records handed to the
+// shell, the re-add after the notification area returns, and the message-box command.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/handles_win.h"
+#include "runtime/typed_value.h"
+#include "tray/embedded_icon.h"
+#include "tray/icon_from_ico_win.h"
+#include "tray/message_box_win.h"
+#include "tray/set_tray_icon_win.h"
+#include "tray/tray_icon_win.h"
+
+namespace pellomi {
+namespace {
+
+using platform::HandleKind;
+using platform::LiveHandleCount;
+using platform::UniqueIcon;
+
+struct IconSize {
+  long width = 0;
+  long height = 0;
+};
+
+IconSize SizeOf(HICON icon) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return {};
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+  return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
+UniqueIcon EmbeddedIcon() {
+  return IconFromIcoBytes(kHourglassIco, kHourglassIco_size, false);
+}
+
+// A true-colour ICO with square entries of the given widths.
+std::vector<unsigned char> MakeTrueColourIco(const std::vector<int>& widths) {
+  std::vector<unsigned char> out(6 + 16 * widths.size());
+  const auto put16 = [&](std::size_t at, unsigned v) {
+    out[at] = static_cast<unsigned char>(v);
+    out[at + 1] = static_cast<unsigned char>(v >> 8);
+  };
+  const auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<unsigned char>(v >> (8 * i));
+  };
+  put16(2, 1);
+  put16(4, static_cast<unsigned>(widths.size()));
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    const auto w = static_cast<std::uint32_t>(widths[i]);
+    const std::uint32_t maskRow = ((w + 31) / 32) * 4;
+    const std::uint32_t size = 40 + w * w * 4 + maskRow * w;
+    const auto offset = static_cast<std::uint32_t>(out.size());
+    const std::size_t dir = 6 + 16 * i;
+    out[dir] = out[dir + 1] = static_cast<unsigned char>(w);
+    put16(dir + 4, 1);
+    put16(dir + 6, 32);
+    put32(dir + 8, size);
+    put32(dir + 12, offset);
+    out.resize(out.size() + size, 0);
+    put32(offset, 40);
+    put32(offset + 4, w);
+    put32(offset + 8, 2 * w);
+    put16(offset + 12, 1);
+    put16(offset + 14, 32);
+    for (std::uint32_t p = 0; p < w * w; ++p) put32(offset + 40 + 4 * p, 0xFF2080C0u);
+  }
+  return out;
+}
+
+TEST(IconFromIcoBytesTest, EmbeddedIconIsTwoHundredFiftySixSquare) {
+  const long before = LiveHandleCount(HandleKind::kIcon);
+  {
+    UniqueIcon icon = EmbeddedIcon();
+    ASSERT_TRUE(icon);
+    const IconSize size = SizeOf(icon.Get());
+    EXPECT_EQ(size.width, 256);
+    EXPECT_EQ(size.height, 256);
+    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), before + 1);
+  }
+  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), before);
+}
+
+TEST(IconFromIcoBytesTest, TrueColourFileGivesItsLastEntry) {
+  const std::vector<unsigned char> ico = MakeTrueColourIco({16, 32, 48});
+  UniqueIcon icon = IconFromIcoBytes(ico.data(), ico.size(), false);
+  ASSERT_TRUE(icon);
+  EXPECT_EQ(SizeOf(icon.Get()).width, 48);
+}
+
+TEST(IconFromIcoBytesTest, UnusableBytesGiveNoIcon) {
+  const unsigned char garbage[] = "this is not an icon file at all, just some text";
+  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, false));
+  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, true));
+  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, kHourglassIco_size / 2, false));
+  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, 0, false));
+  EXPECT_FALSE(IconFromIcoBytes(nullptr, 100, false));
+  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0);
+}
+
+// Stands in for the shell: records every call and answers as told.
+struct ShellCall {
+  DWORD message;
+  NOTIFYICONDATAW data;
+};
+std::vector<ShellCall> g_calls;
+int g_refusals = 0;  // the next calls that the shell refuses
+
+BOOL WINAPI FakeShell(DWORD message, PNOTIFYICONDATAW data) {
+  g_calls.push_back({message, *data});
+  if (g_refusals > 0) {
+    --g_refusals;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+class FakeShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_calls.clear();
+    g_refusals = 0;
+  }
+  void TearDown() override { EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0); }
+
+  HWND window_ = reinterpret_cast<HWND>(static_cast<std::intptr_t>(0x1234));
+};
+
+TEST_F(FakeShellTest, AddModifyDeleteCarryTheRecordFields) {
+  TrayIcon tray(FakeShell);
+  tray.Update(window_, EmbeddedIcon(), "Pellomi \xD5\xFD\xD4\xDA");  // 正在
+  ASSERT_EQ(g_calls.size(), 1u);
+  const NOTIFYICONDATAW& add = g_calls[0].data;
+  EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(add.cbSize, static_cast<DWORD>(NOTIFYICONDATAW_V1_SIZE));
+  EXPECT_EQ(add.hWnd, window_);
+  EXPECT_EQ(add.uID, 100u);
+  EXPECT_EQ(add.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+  EXPECT_EQ(add.uCallbackMessage, 0x8064u);
+  EXPECT_EQ(add.hIcon, tray.Icon());
+  EXPECT_EQ(std::wstring(add.szTip), L"Pellomi \u6B63\u5728");
+  EXPECT_TRUE(tray.InNotificationArea());
+  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);
+
+  tray.Update(window_, EmbeddedIcon(), nullptr);
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(g_calls[1].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+  EXPECT_EQ(g_calls[1].data.hIcon, tray.Icon());
+  EXPECT_EQ(g_calls[1].data.szTip[0], L'\0');        // a modify without a tooltip clears it
+  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);  // the old picture was destroyed
+
+  tray.Remove(window_);
+  ASSERT_EQ(g_calls.size(), 3u);
+  EXPECT_EQ(g_calls[2].message, static_cast<DWORD>(NIM_DELETE));
+  EXPECT_EQ(g_calls[2].data.uFlags, 0u);
+  EXPECT_EQ(g_calls[2].data.uCallbackMessage, 0u);
+  EXPECT_EQ(g_calls[2].data.hIcon, nullptr);
+  EXPECT_EQ(g_calls[2].data.uID, 100u);
+  EXPECT_EQ(tray.Icon(), nullptr);
+
+  tray.Remove(window_);  // nothing shown: nothing sent
+  EXPECT_EQ(g_calls.size(), 3u);
+}
+
+TEST_F(FakeShellTest, TooltipIsCutInGbkBeforeConversion) {
+  TrayIcon tray(FakeShell);
+  const std::string tip = std::string(61, 'a') + "\xD6\xD0";  // 61 letters and 中
+  tray.Update(window_, EmbeddedIcon(), tip.c_str());
+  ASSERT_EQ(g_calls.size(), 1u);
+  EXPECT_EQ(std::wstring(g_calls[0].data.szTip), std::wstring(61, L'a'));
+
+  const std::string fits = std::string(60, 'a') + "\xD6\xD0";
+  tray.Update(window_, EmbeddedIcon(), fits.c_str());
+  EXPECT_EQ(std::wstring(g_calls[1].data.szTip), std::wstring(60, L'a') + L"\u4E2D");
+  tray.Remove(window_);
+}
+
+TEST_F(FakeShellTest, RefusedAddIsRepeatedWhenTheTaskbarReturns) {
+  TrayIcon tray(FakeShell);
+  g_refusals = 1;  // no notification area yet
+  tray.Update(window_, EmbeddedIcon(), "tip");
+  EXPECT_FALSE(tray.InNotificationArea());
+  EXPECT_NE(tray.Icon(), nullptr);  // kept, to be shown later
+
+  EXPECT_TRUE(tray.Restore(window_));
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(g_calls[1].data.hIcon, tray.Icon());
+  EXPECT_EQ(std::wstring(g_calls[1].data.szTip), L"tip");
+  EXPECT_TRUE(tray.InNotificationArea());
+  tray.Remove(window_);
+}
+
+TEST_F(FakeShellTest, RestoreAfterShellRestartAddsAgain) {
+  TrayIcon tray(FakeShell);
+  tray.Update(window_, EmbeddedIcon(), "tip");
+  g_calls.clear();
+  EXPECT_TRUE(tray.Restore(window_));
+  ASSERT_EQ(g_calls.size(), 1u);
+  EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
+
+  // If the shell still holds the icon the add is refused and a modify brings it up to date.
+  g_calls.clear();
+  g_refusals = 1;
+  EXPECT_TRUE(tray.Restore(window_));
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_MODIFY));
+  tray.Remove(window_);
+
+  g_calls.clear();
+  EXPECT_FALSE(tray.Restore(window_));  // no icon: nothing to put back
+  EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(FakeShellTest, ModifyWhileNotShownAdds) {
+  TrayIcon tray(FakeShell);
+  g_refusals = 1;
+  tray.Update(window_, EmbeddedIcon(), nullptr);
+  tray.Update(window_, EmbeddedIcon(), nullptr);
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_TRUE(tray.InNotificationArea());
+  tray.Remove(window_);
+}
+
+TEST_F(FakeShellTest, DestructionTakesAShownIconAway) {
+  {
+    TrayIcon tray(FakeShell);
+    tray.Update(window_, EmbeddedIcon(), nullptr);
+  }
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST(TaskbarCreated, IsTheRegisteredShellMessage) {
+  const UINT message = TrayIcon::TaskbarCreatedMessage();
+  EXPECT_GE(message, 0xC000u);
+  EXPECT_EQ(message, RegisterWindowMessageW(L"TaskbarCreated"));
+}
+
+// A byte-array block as the runtime makes it.
+std::vector<unsigned char> ByteArrayBlock(const unsigned char* bytes, std::size_t size) {
+  std::vector<unsigned char> block(8 + size);
+  const std::int32_t dims = 1;
+  const auto count = static_cast<std::int32_t>(size);
+  std::memcpy(block.data(), &dims, 4);
+  std::memcpy(block.data() + 4, &count, 4);
+  if (size != 0) std::memcpy(block.data() + 8, bytes, size);
+  return block;
+}
+
+std::string TempIconPath() {
+  wchar_t dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, dir);
+  std::wstring path = std::wstring(dir) + L"pellomi_tray_test.ico";
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, kHourglassIco, static_cast<DWORD>(kHourglassIco_size), &written, nullptr);
+  CloseHandle(file);
+  return std::string(path.begin(), path.end());  // the temp path is ASCII here
+}
+
+TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
+  TrayIcon tray(FakeShell);
+  const std::vector<unsigned char> block = ByteArrayBlock(kHourglassIco, kHourglassIco_size);
+  const TypedValue tip = TypedValue::Text("tip");
+  SetTrayIcon(tray, window_, TypedValue::Pointer(block.data(), ValueKind::kByteArray), &tip);
+  ASSERT_EQ(g_calls.size(), 1u);
+  EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(std::wstring(g_calls[0].data.szTip), L"tip");
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 256);
+
+  // A file that is not there removes the icon.
+  SetTrayIcon(tray, window_, TypedValue::Text("Z:\\no\\such\\file.ico"), nullptr);
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_DELETE));
+  EXPECT_EQ(tray.Icon(), nullptr);
+
+  const std::string path = TempIconPath();
+  SetTrayIcon(tray, window_, TypedValue::Text(path.c_str()), nullptr);
+  ASSERT_EQ(g_calls.size(), 3u);
+  EXPECT_EQ(g_calls[2].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(g_calls[2].data.szTip[0], L'\0');
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 256);
+  DeleteFileA(path.c_str());
+
+  // An empty name, bytes that are no icon and other kinds of value all remove it again.
+  const unsigned char junk[] = {0, 0, 1, 0, 1, 0, 9, 9, 9};
+  const std::vector<unsigned char> junkBlock = ByteArrayBlock(junk, sizeof junk);
+  const TypedValue noIcon[] = {TypedValue::Text(""),
+                               TypedValue::Pointer(junkBlock.data(), ValueKind::kByteArray),
+                               TypedValue::Integer(5), TypedValue::Absent()};
+  for (const TypedValue& source : noIcon) {
+    SetTrayIcon(tray, window_, TypedValue::Pointer(block.data(), ValueKind::kByteArray), nullptr);
+    ASSERT_NE(tray.Icon(), nullptr);
+    const std::size_t calls = g_calls.size();
+    SetTrayIcon(tray, window_, source, nullptr);
+    ASSERT_EQ(g_calls.size(), calls + 1);
+    EXPECT_EQ(g_calls.back().message, static_cast<DWORD>(NIM_DELETE)) << source.kind;
+    EXPECT_EQ(tray.Icon(), nullptr);
+  }
+}
+
+// A hidden window of our own, for the real notification area.
+class HiddenWindow {
+ public:
+  HiddenWindow() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"PellomiTrayTestWindow";
+    RegisterClassW(&wc);
+    hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"tray test", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                            nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  HiddenWindow(const HiddenWindow&) = delete;
+  HiddenWindow& operator=(const HiddenWindow&) = delete;
+  ~HiddenWindow() { DestroyWindow(hwnd_); }
+  HWND Get() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+TEST(RealShell, AddModifyDeleteLeaveNoIconBehind) {
+  HiddenWindow window;
+  ASSERT_NE(window.Get(), nullptr);
+  {
+    TrayIcon tray;
+    tray.Update(window.Get(), EmbeddedIcon(), "Pellomi");
+    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);
+    // Wine's explorer provides a notification area.
+    EXPECT_TRUE(tray.InNotificationArea());
+    tray.Update(window.Get(), EmbeddedIcon(), "Pellomi 2");
+    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);
+    EXPECT_TRUE(tray.InNotificationArea());
+    // The shell still holds the icon, so putting it back falls back to a modify and succeeds.
+    EXPECT_TRUE(tray.Restore(window.Get()));
+    tray.Remove(window.Get());
+    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0);
+    EXPECT_FALSE(tray.InNotificationArea());
+  }
+  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0);
+}
+
+// Answers the message box from inside its modal loop.
+struct BoxAnswer {
+  int command = 0;
+  std::wstring caption;
+  std::wstring text;
+  bool found = false;
+};
+BoxAnswer g_answer;
+
+BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
+  wchar_t className[32] = {};
+  GetClassNameW(window, className, 32);
+  if (std::wstring(className) != L"#32770") return TRUE;
+  wchar_t caption[64] = {};
+  GetWindowTextW(window, caption, 64);
+  g_answer.caption = caption;
+  HWND text = FindWindowExW(window, nullptr, L"Static", nullptr);
+  // The first static child may be the icon; the text is the one with a caption.
+  while (text != nullptr && GetWindowTextLengthW(text) == 0) {
+    text = FindWindowExW(window, text, L"Static", nullptr);
+  }
+  if (text != nullptr) {
+    wchar_t buffer[128] = {};
+    GetWindowTextW(text, buffer, 128);
+    g_answer.text = buffer;
+  }
+  g_answer.found = true;
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(g_answer.command, BN_CLICKED), 0);
+  return FALSE;
+}
+
+void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0);
+  if (g_answer.found) KillTimer(nullptr, id);
+}
+
+int ShowAndAnswer(int argCount, const TypedValue* args, int command) {
+  g_answer = BoxAnswer{};
+  g_answer.command = command;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerTimer);
+  TypedValue result;
+  ShowMessageBoxCommand(argCount, args, &result);
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(result.Is(ValueKind::kInteger));
+  return result.AsInt();
+}
+
+TEST(MessageBoxCommand, ShowsGbkTextsAndMapsTheAnswer) {
+  const char text[] =
+      "\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xB3\xCC\xD0\xF2\xA3\xBF";  // 确定要退出程序？
+  const char caption[] = "\xCC\xE1\xCA\xBE";                               // 提示
+  const TypedValue exitBox[] = {TypedValue::Text(text), TypedValue::Integer(33),
+                                TypedValue::Text(caption)};
+  EXPECT_EQ(ShowAndAnswer(3, exitBox, IDCANCEL), 1);
+  EXPECT_TRUE(g_answer.found);
+  EXPECT_EQ(g_answer.caption, L"\u63D0\u793A");
+  EXPECT_EQ(g_answer.text, L"\u786E\u5B9A\u8981\u9000\u51FA\u7A0B\u5E8F\uFF1F");
+  EXPECT_EQ(ShowAndAnswer(3, exitBox, IDOK), 0);
+
+  const TypedValue yesNo[] = {TypedValue::Integer(42), TypedValue::Integer(MB_YESNO)};
+  EXPECT_EQ(ShowAndAnswer(2, yesNo, IDNO), 6);
+  EXPECT_EQ(g_answer.caption, L"\u4FE1\u606F\uFF1A");  // 信息：
+  EXPECT_EQ(g_answer.text, L"42");
+}
+
+}  // namespace
+}  // namespace pellomi
