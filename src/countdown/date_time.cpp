@@ -67,9 +67,16 @@ std::optional<DateTimeFields> FieldsFromDateTime(DateTime value) {
   // Written so that NaN fails as well.
   if (!(value >= kMinDateTime && value <= kMaxDateTime)) return std::nullopt;
   const double r = value > 0 ? value + kHalfSecond : value - kHalfSecond;
-  const long dayNumber = static_cast<long>(std::trunc(r));
+  long dayNumber = static_cast<long>(std::trunc(r));
   const double magnitude = std::fabs(r);
-  const int seconds = static_cast<int>((magnitude - std::floor(magnitude)) * 86400.0);
+  int seconds = static_cast<int>((magnitude - std::floor(magnitude)) * 86400.0);
+  // Before day 0 the half second moves the value away from zero, and in the last half second of
+  // a day that lands on the day before instead of the day after: the nearest second is 00:00:00
+  // of the following day.
+  if (value < 0 && dayNumber != static_cast<long>(std::trunc(value))) {
+    dayNumber = static_cast<long>(std::trunc(value)) + 1;
+    seconds = 0;
+  }
 
   const CivilDate date = CivilFromMarchDays(dayNumber + kDayZeroFromMarchYear0);
   DateTimeFields fields;

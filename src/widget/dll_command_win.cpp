@@ -62,6 +62,8 @@ HMODULE DllCommandModule(DllCommandIndex index) {
   return static_cast<HMODULE>(Binder().ModuleOf(static_cast<int>(index)));
 }
 
+LibraryLoader& SystemLibraryLoading() { return Loader(); }
+
 long DllCommandLibraryLoads() {
   return Loader().Loads();
 }

@@ -15,6 +15,8 @@ bool IsDllCommandBound(DllCommandIndex index);
 HMODULE DllCommandModule(DllCommandIndex index);
 // Libraries loaded by binding so far; lets tests see that a bound entry does not load again.
 long DllCommandLibraryLoads();
+// The loader the table binds with: system directory only, or a full path as given.
+LibraryLoader& SystemLibraryLoading();
 // Termination: unloads what binding loaded and clears the table's addresses.
 void UnloadDllCommands();
 

@@ -63,6 +63,15 @@ TEST(FieldsFromDateTime, RoundsToTheNearestSecond) {
   ExpectFields(-1.0 - 21600.6 / 86400, 1899, 12, 29, 6, 0, 1);
 }
 
+TEST(FieldsFromDateTime, LastHalfSecondBeforeDayZeroRoundsToTheNextDay) {
+  // Rounding away from zero must not fall back to the day before.
+  ExpectFields(-1.0 - 86399.75 / 86400, 1899, 12, 30, 0, 0, 0);
+  ExpectFields(-86399.75 / 86400, 1899, 12, 31, 0, 0, 0);
+  ExpectFields(-657431.0 - 86399.75 / 86400, 100, 1, 5, 0, 0, 0);
+  ExpectFields(-1.0 - 86399.25 / 86400, 1899, 12, 29, 23, 59, 59);
+  EXPECT_EQ(FieldsFromDateTime(-1.0 - 86399.75 / 86400)->dayOfWeek, 7);
+}
+
 TEST(FieldsFromDateTime, DayOfWeekRunsSundayOneToSaturdaySeven) {
   EXPECT_EQ(FieldsFromDateTime(0.0)->dayOfWeek, 7);
   EXPECT_EQ(FieldsFromDateTime(At(2024, 6, 8))->dayOfWeek, 7);

@@ -1,15 +1,20 @@
-// Libraries named like the late-bound system ones, planted in the program's folder and in the
-// current directory, are never loaded by binding the table.
+// Libraries planted in the program's folder (also its current directory) are never loaded when
+// the late-bound table binds its entries.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "runtime/runtime_error.h"
 #include "widget/dll_command_win.h"
 
 namespace pellomi {
 namespace {
+
+// Planted copies of the marker library: the table's own library names, and a name that exists
+// nowhere else, so that only a search of the program's folder could find it.
+constexpr const wchar_t* kPlantedNames[] = {L"user32.dll", L"gdi32.dll", L"pellomi_planted.dll"};
 
 std::wstring Directory(const std::wstring& path) {
   return path.substr(0, path.find_last_of(L'\\'));
@@ -25,8 +30,7 @@ bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// A fresh folder holding a copy of this program and the marker library as user32.dll and
-// gdi32.dll; removed again at the end.
+// A fresh folder holding a copy of this program and the planted libraries; removed at the end.
 class PlantedFolder {
  public:
   PlantedFolder() {
@@ -36,66 +40,68 @@ class PlantedFolder {
     CreateDirectoryW(folder_.c_str(), nullptr);
     const std::wstring self = ModulePath(nullptr);
     program_ = folder_ + L"\\hostile_folder_test.exe";
-    copied_ = CopyFileW(self.c_str(), program_.c_str(), FALSE) != FALSE;
+    ready_ = CopyFileW(self.c_str(), program_.c_str(), FALSE) != FALSE;
     const std::wstring marker = Directory(self) + L"\\hostile_marker.dll";
-    for (const wchar_t* name : {L"user32.dll", L"gdi32.dll"}) {
-      copied_ = copied_ && CopyFileW(marker.c_str(), Planted(name).c_str(), FALSE) != FALSE;
+    for (const wchar_t* name : kPlantedNames) {
+      ready_ = ready_ && CopyFileW(marker.c_str(), Planted(name).c_str(), FALSE) != FALSE;
     }
   }
   ~PlantedFolder() {
-    for (const wchar_t* name : {L"user32.dll", L"gdi32.dll"}) {
+    for (const wchar_t* name : kPlantedNames) {
       DeleteFileW(Planted(name).c_str());
       DeleteFileW((Planted(name) + L".loaded").c_str());
     }
     DeleteFileW(program_.c_str());
     RemoveDirectoryW(folder_.c_str());
   }
-  bool Ready() const { return copied_; }
+  PlantedFolder(const PlantedFolder&) = delete;
+  PlantedFolder& operator=(const PlantedFolder&) = delete;
+
+  bool Ready() const { return ready_; }
   std::wstring Planted(const wchar_t* name) const { return folder_ + L"\\" + name; }
   bool Marked(const wchar_t* name) const { return FileExists(Planted(name) + L".loaded"); }
-  const std::wstring& Folder() const { return folder_; }
-  const std::wstring& Program() const { return program_; }
+  // Runs the copied program on one disabled case, with the folder as current directory.
+  DWORD RunChild(const wchar_t* testName) const {
+    std::wstring command = L"\"" + program_ + L"\" --gtest_also_run_disabled_tests " +
+                           L"--gtest_filter=HostileFolder." + testName;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder_.c_str(), &startup, &process)) {
+      return 0xFFFFFFFFu;
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xFFFFFFFFu;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+  }
 
  private:
   std::wstring folder_;
   std::wstring program_;
-  bool copied_ = false;
+  bool ready_ = false;
 };
 
-// Runs the copied program on one disabled case, with the planted folder as current directory.
-DWORD RunChild(const PlantedFolder& folder, const wchar_t* filter) {
-  std::wstring command = L"\"" + folder.Program() + L"\" --gtest_also_run_disabled_tests " +
-                         L"--gtest_filter=" + filter;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(folder.Program().c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.Folder().c_str(), &startup, &process)) {
-    return 0xFFFFFFFFu;
-  }
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD code = 0xFFFFFFFFu;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
-}
-
-TEST(HostileFolder, PlantedSystemLibrariesAreNeverLoaded) {
+TEST(HostileFolder, PlantedLibrariesAreNeverLoadedByBinding) {
   PlantedFolder folder;
   ASSERT_TRUE(folder.Ready()) << "could not prepare the planted folder";
-  EXPECT_EQ(RunChild(folder, L"HostileFolder.DISABLED_BindEveryEntry"), 0u);
-  EXPECT_FALSE(folder.Marked(L"user32.dll"));
-  EXPECT_FALSE(folder.Marked(L"gdi32.dll"));
 
-  // The marker works: loading the planted file by its folder path runs it.
-  HMODULE planted = LoadLibraryW(folder.Planted(L"gdi32.dll").c_str());
-  EXPECT_NE(planted, nullptr);
-  if (planted != nullptr) FreeLibrary(planted);
-  EXPECT_TRUE(folder.Marked(L"gdi32.dll"));
+  EXPECT_EQ(folder.RunChild(L"DISABLED_BindEveryEntry"), 0u);
+  EXPECT_EQ(folder.RunChild(L"DISABLED_BindFromAPlantedOnlyLibrary"), 0u);
+  for (const wchar_t* name : kPlantedNames) {
+    EXPECT_FALSE(folder.Marked(name)) << "planted library was run";
+  }
+
+  // The setup can see the fault: the ordinary search from that program does find the planted
+  // file, and loading it runs it.
+  EXPECT_EQ(folder.RunChild(L"DISABLED_OrdinarySearchFindsThePlantedLibrary"), 0u);
+  EXPECT_TRUE(folder.Marked(L"pellomi_planted.dll"));
 }
 
-// Child side: bind every entry and check each came from outside the program's folder.
+// Child side: every table entry binds, and none from the program's folder.
 TEST(HostileFolder, DISABLED_BindEveryEntry) {
   const std::wstring programFolder = Directory(ModulePath(nullptr));
   for (int i = 0; i < kDllCommandCount; ++i) {
@@ -110,6 +116,23 @@ TEST(HostileFolder, DISABLED_BindEveryEntry) {
   EXPECT_NE(region, nullptr);
   EXPECT_TRUE(DllDeleteObject(region));
   UnloadDllCommands();
+}
+
+// Child side: a library that exists only beside the program cannot be bound.
+TEST(HostileFolder, DISABLED_BindFromAPlantedOnlyLibrary) {
+  const char* libraries[] = {"pellomi_planted.dll"};
+  const char* exports[] = {"Anything"};
+  const DllCommandTable table{1, libraries, exports};
+  DllCommandBinder binder(table, SystemLibraryLoading());
+  EXPECT_THROW(binder.Bind(0), FatalRuntimeError);
+  EXPECT_FALSE(binder.IsBound(0));
+}
+
+// Child side: the control, the default search order that binding must not use.
+TEST(HostileFolder, DISABLED_OrdinarySearchFindsThePlantedLibrary) {
+  HMODULE planted = LoadLibraryW(L"pellomi_planted.dll");
+  EXPECT_NE(planted, nullptr);
+  if (planted != nullptr) FreeLibrary(planted);
 }
 
 }  // namespace

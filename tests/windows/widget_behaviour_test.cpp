@@ -1,11 +1,19 @@
-// The widget's transparency, corners and late-bound calls on a window of the test's own.
+// The widget's transparency, corners and late-bound calls on a window of the test's own, then
+// placement, visibility and always-on-top on the real countdown window loaded by the runtime.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
+
+#include "forms/countdown_template.h"
 #include "platform/handles_win.h"
+#include "runtime/properties.h"
 #include "widget/dll_command_win.h"
 #include "widget/transparency_win.h"
+#include "widget/widget_handlers.h"
+#include "windows/support/runtime_harness.h"
 
 namespace pellomi {
 namespace {
@@ -190,6 +198,177 @@ TEST(DllCommands, SetWindowLongKeepsThirtyTwoBitValues) {
   EXPECT_EQ(previous, before);
   EXPECT_EQ(DllGetWindowLong(window.Get(), GWL_EXSTYLE), before | WS_EX_LAYERED);
   EXPECT_EQ(DllGetWindowLong(window.Get(), GWL_EXSTYLE), ExStyle(window.Get()));
+}
+
+// The countdown window as the runtime loads it, fresh for each case.
+class CountdownWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hwnd_ = testing::LoadCountdown();
+    ASSERT_NE(hwnd_, nullptr);
+  }
+  void TearDown() override { testing::DestroyCountdown(); }
+
+  RECT Rect() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return r;
+  }
+  static bool Checked(UnitId item) {
+    return GetIntProperty(kCountdownWindowId, item, kMenuPropChecked) != 0;
+  }
+  // Whether `window` is above `other` in the z-order.
+  static bool Above(HWND window, HWND other) {
+    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+      if (w == window) return true;
+      if (w == other) return false;
+    }
+    return false;
+  }
+
+  HWND hwnd_ = nullptr;
+};
+
+constexpr std::array<UnitId, 5> kAlphaItems = {units::kAlpha50, units::kAlpha100, units::kAlpha150,
+                                               units::kAlpha200, units::kAlpha250};
+constexpr std::array<UnitId, 6> kPositionItemIds = {
+    units::kPlaceTopLeft,    units::kPlaceTopCenter,    units::kPlaceTopRight,
+    units::kPlaceBottomLeft, units::kPlaceBottomCenter, units::kPlaceBottomRight};
+
+TEST_F(CountdownWindow, StartsLayeredClickThroughRoundedAtTopCentre) {
+  const LONG style = ExStyle(hwnd_);
+  EXPECT_EQ(style & WS_EX_LAYERED, WS_EX_LAYERED);
+  EXPECT_EQ(style & WS_EX_TRANSPARENT, WS_EX_TRANSPARENT);
+  const LayeredAttributes a = Attributes(hwnd_);
+  EXPECT_EQ(a.alpha, 180);
+  EXPECT_EQ(a.flags, static_cast<DWORD>(LWA_ALPHA));
+
+  EXPECT_TRUE(RegionHolds(hwnd_, 150, 60));
+  for (POINT corner : {POINT{0, 0}, POINT{298, 0}, POINT{0, 118}, POINT{298, 118}}) {
+    EXPECT_FALSE(RegionHolds(hwnd_, corner.x, corner.y)) << corner.x << "," << corner.y;
+  }
+
+  const RECT r = Rect();
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 300) / 2);
+  EXPECT_EQ(r.top, 10);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_EQ(r.bottom - r.top, 120);
+  EXPECT_TRUE(IsWindowVisible(hwnd_));
+  // Start-up leaves the template's check marks: "200%" although the alpha is 180.
+  EXPECT_TRUE(Checked(units::kAlpha200));
+  EXPECT_TRUE(Checked(units::kPlaceTopCenter));
+  EXPECT_EQ(ExStyle(hwnd_) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(CountdownWindow, AlphaHandlersSetTheAlphaAndCheckOnlyTheirItem) {
+  const struct {
+    HandlerRoutine handler;
+    BYTE alpha;
+    UnitId item;
+  } cases[] = {{OnAlpha150, 150, units::kAlpha150},
+               {OnAlpha50, 50, units::kAlpha50},
+               {OnAlpha250, 250, units::kAlpha250},
+               {OnAlpha100, 100, units::kAlpha100},
+               {OnAlpha200, 200, units::kAlpha200}};
+  const bool alpha300Before = Checked(units::kAlpha300);
+  for (const auto& c : cases) {
+    c.handler(0, nullptr);
+    const LayeredAttributes a = Attributes(hwnd_);
+    EXPECT_EQ(a.alpha, c.alpha);
+    EXPECT_EQ(a.flags, static_cast<DWORD>(LWA_ALPHA));
+    EXPECT_EQ(ExStyle(hwnd_) & (WS_EX_LAYERED | WS_EX_TRANSPARENT),
+              WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    for (UnitId item : kAlphaItems) EXPECT_EQ(Checked(item), item == c.item) << std::hex << item;
+    EXPECT_EQ(Checked(units::kAlpha300), alpha300Before);
+  }
+}
+
+TEST_F(CountdownWindow, PlacementHandlersMoveToTheirPointAndCheckOnlyTheirItem) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN);
+  const int sh = GetSystemMetrics(SM_CYSCREEN);
+  const struct {
+    HandlerRoutine handler;
+    int x, y;
+    UnitId item;
+  } cases[] = {
+      {OnPlaceBottomRight, sw - 310, sh - 130, units::kPlaceBottomRight},
+      {OnPlaceTopLeft, 10, 10, units::kPlaceTopLeft},
+      {OnPlaceBottomCenter, (sw - 300) / 2, sh - 130, units::kPlaceBottomCenter},
+      {OnPlaceTopRight, sw - 310, 10, units::kPlaceTopRight},
+      {OnPlaceBottomLeft, 10, sh - 130, units::kPlaceBottomLeft},
+      {OnPlaceTopCenter, (sw - 300) / 2, 10, units::kPlaceTopCenter},
+  };
+  for (const auto& c : cases) {
+    c.handler(0, nullptr);
+    c.handler(0, nullptr);  // again at the same place: still there, marks rewritten
+    const RECT r = Rect();
+    EXPECT_EQ(r.left, c.x) << std::hex << c.item;
+    EXPECT_EQ(r.top, c.y) << std::hex << c.item;
+    EXPECT_EQ(r.right - r.left, 300);
+    EXPECT_EQ(r.bottom - r.top, 120);
+    for (UnitId item : kPositionItemIds) {
+      EXPECT_EQ(Checked(item), item == c.item) << std::hex << item;
+    }
+  }
+}
+
+TEST_F(CountdownWindow, HidingAndShowingKeepThePosition) {
+  OnPlaceBottomLeft(0, nullptr);
+  const RECT before = Rect();
+  OnMinimizeToTray(0, nullptr);
+  EXPECT_FALSE(IsWindowVisible(hwnd_));
+  EXPECT_TRUE(Checked(units::kMinimizeToTray));
+  EXPECT_FALSE(Checked(units::kShowMainWindow));
+
+  OnShowMainWindow(0, nullptr);
+  EXPECT_TRUE(IsWindowVisible(hwnd_));
+  EXPECT_FALSE(IsIconic(hwnd_));
+  const RECT after = Rect();
+  EXPECT_TRUE(EqualRect(&before, &after));
+  EXPECT_TRUE(Checked(units::kShowMainWindow));
+  EXPECT_FALSE(Checked(units::kMinimizeToTray));
+}
+
+TEST_F(CountdownWindow, TopmostIsSetAndCancelledWithTheirMarks) {
+  OnSetTopmost(0, nullptr);
+  EXPECT_EQ(ExStyle(hwnd_) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+  EXPECT_TRUE(Checked(units::kSetTopmost));
+  EXPECT_FALSE(Checked(units::kCancelTopmost));
+  OnCancelTopmost(0, nullptr);
+  EXPECT_EQ(ExStyle(hwnd_) & WS_EX_TOPMOST, 0);
+  EXPECT_TRUE(Checked(units::kCancelTopmost));
+  EXPECT_FALSE(Checked(units::kSetTopmost));
+}
+
+TEST_F(CountdownWindow, TimerPutsTheWidgetBackOnTopOnlyWhileWanted) {
+  PlainWindow intruder;
+  ShowWindow(intruder.Get(), SW_SHOWNOACTIVATE);
+  OnSetTopmost(0, nullptr);
+
+  SetWindowPos(intruder.Get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_TRUE(Above(intruder.Get(), hwnd_));
+  EXPECT_TRUE(testing::PumpUntil([&] { return Above(hwnd_, intruder.Get()); }, 1600));
+
+  OnCancelTopmost(0, nullptr);
+  SetWindowPos(intruder.Get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  testing::PumpMessages(1600);
+  EXPECT_TRUE(Above(intruder.Get(), hwnd_));
+}
+
+TEST_F(CountdownWindow, TimerNeverShowsTheHiddenWidget) {
+  OnSetTopmost(0, nullptr);
+  OnMinimizeToTray(0, nullptr);
+  testing::PumpMessages(1600);
+  EXPECT_FALSE(IsWindowVisible(hwnd_));
+  EXPECT_EQ(ExStyle(hwnd_) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+}
+
+TEST_F(CountdownWindow, RoundingAgainReplacesTheRegionWithoutLeaking) {
+  const long regionsBefore = LiveHandleCount(HandleKind::kRegion);
+  ApplyStartupRoundCorners();
+  ApplyRoundCorners(hwnd_, 10, 10);
+  EXPECT_EQ(LiveHandleCount(HandleKind::kRegion), regionsBefore);
+  EXPECT_TRUE(RegionHolds(hwnd_, 8, 2));
 }
 
 }  // namespace
