@@ -226,6 +226,12 @@ void WindowUnit::RequestDestroy(bool atOnce) {
 void WindowUnit::CarryOutDestroy() {
   if (!closePending_) return;
   closePending_ = false;
+  DestroyNow();
+}
+
+void WindowUnit::DestroyNow() {
+  // The icon goes first: removed from inside WM_DESTROY, the shell's reply can lag by seconds.
+  tray_.Remove(hwnd_);
   DestroyWindow(hwnd_);  // this object is freed by the time DestroyWindow returns
 }
 
@@ -272,7 +278,7 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // Neither close event is bound in this program, so nothing can veto the close.
       FireEvent(id_, 0, kEventCloseRequest, 0, nullptr);
       FireEvent(id_, 0, kEventCloseQuery, 0, nullptr);
-      DestroyWindow(hwnd_);
+      DestroyNow();
       return 0;
     case WM_DESTROY:
       OnDestroy();

@@ -51,6 +51,7 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase {
   void OnCommand(WPARAM wParam);
   void OnDestroy();
   void CarryOutDestroy();
+  void DestroyNow();
   void ApplyWindowState();
   void ApplyAlwaysOnTop();
 

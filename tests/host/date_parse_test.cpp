@@ -16,23 +16,20 @@ DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 }
 
 TEST(TextToDateTime, AcceptsTheUsualDateForms) {
-  const char*
-      forms
-          [] =
-              {
-                  "2024/06/07",
-                  "2024/6/7",
-                  "2024-06-07",
-                  "2024.06.07",
-                  "2024:06:07",
-                  "2024\xC4\xEA"
-                  "6\xD4\xC2"
-                  "7\xC8\xD5",  // 2024年6月7日
-                  "20240607",
-                  "\xA3\xB2\xA3\xB0\xA3\xB2\xA3\xB4\xA3\xAF\xA3\xB0\xA3\xB6\xA3\xAF\xA3\xB0\xA3"
-                  "\xB7",  // ２０２４／０６／０７
-                  "2024/06/07 ",
-              };
+  const char* forms[] = {
+      "2024/06/07",
+      "2024/6/7",
+      "2024-06-07",
+      "2024.06.07",
+      "2024:06:07",
+      "2024\xC4\xEA"
+      "6\xD4\xC2"
+      "7\xC8\xD5",  // 2024年6月7日
+      "20240607",
+      "\xA3\xB2\xA3\xB0\xA3\xB2\xA3\xB4\xA3\xAF\xA3\xB0\xA3\xB6\xA3\xAF\xA3\xB0\xA3"
+      "\xB7",  // ２０２４／０６／０７
+      "2024/06/07 ",
+  };
   for (const char* text : forms) EXPECT_EQ(TextToDateTime(text), 45450.0) << text;
 }
 

@@ -86,6 +86,8 @@ class PlantedFolder {
 };
 
 TEST(HostileFolder, PlantedLibrariesAreNeverLoadedByBinding) {
+  ASSERT_TRUE(FileExists(Directory(ModulePath(nullptr)) + L"\\hostile_marker.dll"))
+      << "hostile_marker.dll is not built beside this program (tests/windows/hostile.cmake)";
   PlantedFolder folder;
   ASSERT_TRUE(folder.Ready()) << "could not prepare the planted folder";
 

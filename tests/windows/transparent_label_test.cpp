@@ -226,25 +226,26 @@ class TransparentLabelTest : public ::testing::Test {
     RegisterClassExW(&wc);
   }
   static void TearDownTestSuite() {
+    DestroyWindow(sharedParent_);
+    sharedParent_ = nullptr;
     UnregisterClassW(L"LabelTestParent", GetModuleHandleW(nullptr));
     DeleteObject(greenBrush_);
   }
 
   void SetUp() override {
-    // No WS_CLIPCHILDREN: the parent paints beneath its labels, as the countdown window does.
-    DWORD t0 = GetTickCount();
-    parent_ = CreateWindowExW(0, L"LabelTestParent", L"label test", WS_POPUP | WS_VISIBLE, 100, 100,
-                              kParentWidth, kParentHeight, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    // One parent for the suite: destroying a top-level window under Wine takes seconds.
+    if (sharedParent_ == nullptr) {
+      // No WS_CLIPCHILDREN: the parent paints beneath its labels, as the countdown window does.
+      sharedParent_ = CreateWindowExW(0, L"LabelTestParent", L"label test", WS_POPUP | WS_VISIBLE,
+                                      100, 100, kParentWidth, kParentHeight, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+    }
+    parent_ = sharedParent_;
     ASSERT_NE(parent_, nullptr);
-    printf("create %lu\n", GetTickCount()-t0);
     Settle();
-    printf("settle %lu\n", GetTickCount()-t0);
   }
   void TearDown() override {
-    DWORD t0 = GetTickCount();
-    if (parent_ != nullptr) DestroyWindow(parent_);
-    printf("destroy %lu\n", GetTickCount()-t0);
+    while (HWND child = GetWindow(parent_, GW_CHILD)) DestroyWindow(child);
     Settle();
   }
 
@@ -285,10 +286,12 @@ class TransparentLabelTest : public ::testing::Test {
   }
 
   static HBRUSH greenBrush_;
+  static HWND sharedParent_;
   HWND parent_ = nullptr;
 };
 
 HBRUSH TransparentLabelTest::greenBrush_ = nullptr;
+HWND TransparentLabelTest::sharedParent_ = nullptr;
 
 // ---- creation -------------------------------------------------------------------------------
 
@@ -382,8 +385,7 @@ TEST_F(TransparentLabelTest, DestructionIsReportedToTheRuntime) {
   ASSERT_NE(record, nullptr);
   record->object = label;
 
-  DestroyWindow(parent_);
-  parent_ = nullptr;
+  DestroyWindow(label->Hwnd());
   EXPECT_EQ(record->object, nullptr);
   EXPECT_NE(entry->working, nullptr);  // a component's end leaves the window loaded
   Runtime().store.Clear();

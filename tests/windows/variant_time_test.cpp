@@ -94,70 +94,97 @@ TEST(VariantTime, FieldsToValueMatchesSystemTimeToVariantTime) {
   EXPECT_EQ(compared, 3615900L * 3 - 2);
 }
 
-std::string Describe(double value, int y, int mo, int d, int h, int mi, int s, int w) {
-  char text[128];
-  std::snprintf(text, sizeof text, "%a (%.17g): %d-%d-%d %d:%d:%d weekday %d", value, value, y, mo,
-                d, h, mi, s, w);
+struct Fields {
+  int y, mo, d, h, mi, s, w;
+  bool operator==(const Fields&) const = default;
+};
+
+std::string Describe(const Fields& f) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%d-%d-%d %d:%d:%d weekday %d", f.y, f.mo, f.d, f.h, f.mi, f.s,
+                f.w);
   return text;
 }
 
+Fields FromSystem(const SYSTEMTIME& st) {
+  return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek + 1};
+}
+
+// One second later, carried through the calendar by hand.
+Fields NextSecond(Fields f) {
+  f.w = f.w % 7 + 1;  // changes only if the day does; fixed below otherwise
+  if (++f.s < 60) return f.w = (f.w + 5) % 7 + 1, f;
+  f.s = 0;
+  if (++f.mi < 60) return f.w = (f.w + 5) % 7 + 1, f;
+  f.mi = 0;
+  if (++f.h < 24) return f.w = (f.w + 5) % 7 + 1, f;
+  f.h = 0;
+  if (++f.d <= DaysInMonth(f.y, f.mo)) return f;
+  f.d = 1;
+  if (++f.mo <= 12) return f;
+  f.mo = 1;
+  ++f.y;
+  return f;
+}
+
 TEST(VariantTime, ValueToFieldsMatchesVariantTimeToSystemTime) {
-  long compared = 0, fieldsDiffer = 0, weekdayDiffers = 0, weekdayOfUnroundedDay = 0;
-  long onlyOursDefined = 0, onlySystemDefined = 0;
-  auto check = [&](double value) {
+  long compared = 0, oursWrong = 0, systemWrong = 0, systemStaleWeekday = 0;
+  long systemWrongMonthEnd = 0, onlyOursDefined = 0, onlySystemDefined = 0;
+  // `expected` is the value's date and time moved to the nearest second.
+  auto check = [&](double value, const Fields& expected) {
     SYSTEMTIME st{};
     const bool systemOk = VariantTimeToSystemTime(value, &st) != 0;
     const auto f = FieldsFromDateTime(value);
     if (systemOk != f.has_value()) {
       long& count = systemOk ? onlySystemDefined : onlyOursDefined;
       if (++count <= 5) {
-        std::printf("defined by %s only: %s\n", systemOk ? "the system" : "us",
-                    Describe(value, st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                             st.wDayOfWeek + 1)
-                        .c_str());
+        std::printf("%.17g is defined by %s only (%s)\n", value, systemOk ? "the system" : "us",
+                    Describe(systemOk ? FromSystem(st) : expected).c_str());
       }
     }
-    if (!systemOk || !f) return;
+    if (!f) return;
+    const Fields ours{f->year, f->month, f->day, f->hour, f->minute, f->second, f->dayOfWeek};
+    if (ours != expected && ++oursWrong <= 10) {
+      ADD_FAILURE() << value << " reads " << Describe(ours) << ", not " << Describe(expected);
+    }
+    if (!systemOk) return;
     ++compared;
-    const std::string ours =
-        Describe(value, f->year, f->month, f->day, f->hour, f->minute, f->second, f->dayOfWeek);
-    const std::string theirs = Describe(value, st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute,
-                                        st.wSecond, st.wDayOfWeek + 1);
-    if (f->year != st.wYear || f->month != st.wMonth || f->day != st.wDay || f->hour != st.wHour ||
-        f->minute != st.wMinute || f->second != st.wSecond) {
-      if (++fieldsDiffer <= 10) ADD_FAILURE() << "ours " << ours << "\nthe system " << theirs;
-    } else if (f->dayOfWeek != st.wDayOfWeek + 1) {
-      ++weekdayDiffers;
-      // The weekday of the day the value lies in, before rounding to the second moved it.
-      if (FieldsFromDateTime(std::trunc(value))->dayOfWeek == st.wDayOfWeek + 1) {
-        ++weekdayOfUnroundedDay;
-      } else if (weekdayDiffers - weekdayOfUnroundedDay <= 10) {
-        ADD_FAILURE() << "ours " << ours << "\nthe system " << theirs;
+    const Fields theirs = FromSystem(st);
+    if (theirs == expected) return;
+    ++systemWrong;
+    Fields sameWeekday = expected;
+    sameWeekday.w = theirs.w;
+    if (theirs == sameWeekday) {
+      ++systemStaleWeekday;
+    } else if (expected.d == 1 && expected.h == 0 && expected.mi == 0 && expected.s == 0) {
+      ++systemWrongMonthEnd;
+      if (systemWrongMonthEnd <= 3) {
+        std::printf("%.17g: the system reads %s, nearest second %s\n", value,
+                    Describe(theirs).c_str(), Describe(expected).c_str());
       }
+    } else if (systemWrong - systemStaleWeekday - systemWrongMonthEnd <= 10) {
+      ADD_FAILURE() << value << ": the system reads " << Describe(theirs) << ", we read "
+                    << Describe(ours);
     }
   };
-  long wholeSecondWeekdayDiffers = 0;
   ForEachSample([&](int y, int mo, int d, int h, int mi, int s) {
     const double value = *DateTimeFromFields(y, mo, d, h, mi, s);
-    const long before = weekdayDiffers;
-    check(value);
-    wholeSecondWeekdayDiffers += weekdayDiffers - before;
+    const Fields exact{y, mo, d, h, mi, s, FieldsFromDateTime(std::trunc(value))->dayOfWeek};
+    check(value, exact);
     // A quarter and three quarters of a second later: the fields round to the nearest second.
     const double later = value < 0 ? -1.0 : 1.0;
-    check(value + later * 0.25 / 86400);
-    check(value + later * 0.75 / 86400);
+    check(value + later * 0.25 / 86400, exact);
+    check(value + later * 0.75 / 86400, NextSecond(exact));
   });
   std::printf(
-      "value to fields: %ld compared, %ld differ in date or time; %ld differ in the weekday only "
-      "(%ld at whole seconds), of which %ld give the system the weekday of the day before "
-      "rounding; %ld values defined by us only, %ld by the system only\n",
-      compared, fieldsDiffer, weekdayDiffers, wholeSecondWeekdayDiffers, weekdayOfUnroundedDay,
-      onlyOursDefined, onlySystemDefined);
-  EXPECT_EQ(fieldsDiffer, 0);
-  EXPECT_EQ(wholeSecondWeekdayDiffers, 0);
-  // Where a value rounds into the next day, the system keeps the weekday of the day it started
-  // in; the weekday that goes with the rounded date is ours.
-  EXPECT_EQ(weekdayDiffers, weekdayOfUnroundedDay);
+      "value to fields: %ld compared; we differ from the nearest second %ld times; the system "
+      "differs %ld times: %ld in the weekday only, %ld with a wrong date at a month's end, %ld "
+      "otherwise; %ld values defined by us only, %ld by the system only\n",
+      compared, oursWrong, systemWrong, systemStaleWeekday, systemWrongMonthEnd,
+      systemWrong - systemStaleWeekday - systemWrongMonthEnd, onlyOursDefined, onlySystemDefined);
+  EXPECT_EQ(oursWrong, 0);
+  EXPECT_EQ(onlyOursDefined, 0);
+  EXPECT_EQ(systemWrong - systemStaleWeekday - systemWrongMonthEnd, 0);
   EXPECT_GT(compared, 3615900L * 8);
 }
 

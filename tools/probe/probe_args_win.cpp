@@ -9,16 +9,19 @@ namespace pellomi::probe {
 
 ProbeArgs ProbeArgs::FromCommandLine() {
   int count = 0;
-  return FromArgv(CommandLineToArgvW(GetCommandLineW(), &count), count);
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  return FromArgv(argv, count);
 }
 
 ProbeArgs ProbeArgs::FromRequest(const std::wstring& line) {
   // The first word of a command line is the program name, which is parsed differently.
   const std::wstring command_line = L"probe " + line;
   int count = 0;
-  return FromArgv(CommandLineToArgvW(command_line.c_str(), &count), count);
+  LPWSTR* argv = CommandLineToArgvW(command_line.c_str(), &count);
+  return FromArgv(argv, count);
 }
 
+// Takes ownership of argv (LocalFree).
 ProbeArgs ProbeArgs::FromArgv(LPWSTR* argv, int count) {
   ProbeArgs args;
   if (argv == nullptr) return args;

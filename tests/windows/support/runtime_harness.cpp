@@ -62,7 +62,7 @@ HWND CountdownHwnd() { return static_cast<HWND>(WindowHandleOf(kCountdownWindowI
 
 void DestroyCountdown() {
   HWND hwnd = CountdownHwnd();
-  if (hwnd != nullptr) DestroyWindow(hwnd);
+  if (hwnd != nullptr) SendMessageW(hwnd, WM_CLOSE, 0, 0);
   PumpMessages(50);
 }
 
