@@ -51,6 +51,7 @@ foreach(test_source ${PELLOMI_WIN_TESTS})
   add_test(NAME win.${test_name} COMMAND ${test_name})
   set_tests_properties(win.${test_name} PROPERTIES LABELS windows RESOURCE_LOCK wine_desktop)
 endforeach()
+include(${PROJECT_SOURCE_DIR}/tests/windows/hostile.cmake)
 
 # End-to-end tests and their helper programs.
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)

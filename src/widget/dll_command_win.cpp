@@ -62,7 +62,9 @@ HMODULE DllCommandModule(DllCommandIndex index) {
   return static_cast<HMODULE>(Binder().ModuleOf(static_cast<int>(index)));
 }
 
-LibraryLoader& SystemLibraryLoading() { return Loader(); }
+LibraryLoader& SystemLibraryLoading() {
+  return Loader();
+}
 
 long DllCommandLibraryLoads() {
   return Loader().Loads();

@@ -399,7 +399,11 @@ class WidgetTestCase(unittest.TestCase):
     def setUp(self):
         self.widget = Widget(f"{type(self).__name__}.{self._testMethodName}")
         self.addCleanup(self.widget.stop)
+        self.before_start()
         self.state = self.widget.start()
+
+    def before_start(self):
+        """Runs before the widget starts (windows opened here lie beneath it)."""
 
     def shot(self, suffix):
         return self.widget.screen.screenshot(f"{self.widget.name}-{suffix}")

@@ -47,6 +47,10 @@ class TopmostTest(harness.WidgetTestCase):
         cover = self.cover_widget()
         time.sleep(2.5)
         self.assertFalse(self.widget_above(cover), "the timer must stop re-asserting topmost")
+        left, top, _, height = self.widget.rect()
+        shot = self.shot("under-cover")
+        self.assertEqual(self.widget.screen.pixel(shot, left + 8, top + height // 2), COVER_BLUE,
+                         f"on screen the cover must hide the widget: {shot}")
 
 
 if __name__ == "__main__":

@@ -67,32 +67,53 @@ bool IsPureBlack(std::uint32_t p) {
   return p == 0x000000;
 }
 
+// A 32-bit top-down bitmap of the parent's size, selected into a memory DC.
+class Canvas {
+ public:
+  Canvas() {
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kParentWidth;
+    info.bmiHeader.biHeight = -kParentHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    dib_ = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    previous_ = SelectObject(dc_, dib_);
+    ReleaseDC(nullptr, screen);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+  ~Canvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(dib_);
+    DeleteDC(dc_);
+  }
+  HDC Dc() const { return dc_; }
+  Image Pixels() const {
+    GdiFlush();
+    Image image{kParentWidth, kParentHeight, {}};
+    const auto* p = static_cast<const std::uint32_t*>(bits_);
+    image.pixels.assign(p, p + kParentWidth * kParentHeight);
+    for (auto& px : image.pixels) px &= 0x00FFFFFF;
+    return image;
+  }
+
+ private:
+  HDC dc_ = nullptr;
+  HBITMAP dib_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  void* bits_ = nullptr;
+};
+
 Image Capture(HWND window) {
-  Image image;
-  image.width = kParentWidth;
-  image.height = kParentHeight;
+  Canvas canvas;
   HDC windowDc = GetDC(window);
-  HDC memory = CreateCompatibleDC(windowDc);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const std::uint32_t*>(bits);
-  image.pixels.assign(p, p + image.width * image.height);
-  for (auto& px : image.pixels) px &= 0x00FFFFFF;
-  SelectObject(memory, previous);
-  DeleteObject(dib);
-  DeleteDC(memory);
+  BitBlt(canvas.Dc(), 0, 0, kParentWidth, kParentHeight, windowDc, 0, 0, SRCCOPY);
   ReleaseDC(window, windowDc);
-  return image;
+  return canvas.Pixels();
 }
 
 struct Box {
@@ -422,40 +443,18 @@ TEST_F(TransparentLabelTest, EmptyCaptionPaintsNothing) {
 
 // What DEFAULT_GUI_FONT makes of the text, drawn red on green at the label's place.
 Mask DefaultFontReference(const wchar_t* text, UINT format) {
-  Image image;
-  image.width = kParentWidth;
-  image.height = kParentHeight;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previousBitmap = SelectObject(memory, dib);
+  Canvas canvas;
   HBRUSH green = CreateSolidBrush(kGreen);
-  RECT all = {0, 0, image.width, image.height};
-  FillRect(memory, &all, green);
+  RECT all = {0, 0, kParentWidth, kParentHeight};
+  FillRect(canvas.Dc(), &all, green);
   DeleteObject(green);
-  HGDIOBJ previousFont = SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
-  SetBkMode(memory, TRANSPARENT);
-  SetTextColor(memory, kRed);
+  HGDIOBJ previousFont = SelectObject(canvas.Dc(), GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(canvas.Dc(), TRANSPARENT);
+  SetTextColor(canvas.Dc(), kRed);
   RECT area = kLabelArea;
-  DrawTextW(memory, text, -1, &area, format);
-  GdiFlush();
-  const auto* p = static_cast<const std::uint32_t*>(bits);
-  image.pixels.assign(p, p + image.width * image.height);
-  for (auto& px : image.pixels) px &= 0x00FFFFFF;
-  SelectObject(memory, previousFont);
-  SelectObject(memory, previousBitmap);
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return MaskOf(image, IsInk);
+  DrawTextW(canvas.Dc(), text, -1, &area, format);
+  SelectObject(canvas.Dc(), previousFont);
+  return MaskOf(canvas.Pixels(), IsInk);
 }
 
 TEST_F(TransparentLabelTest, FontBlockOfWrongLengthDrawsInTheDefaultGuiFont) {
