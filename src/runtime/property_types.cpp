@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "runtime/properties.h"
+#include "widget/label_properties.h"
 
 namespace pellomi {
 namespace {
@@ -19,11 +20,6 @@ constexpr PropertyType kWindowTypes[] = {
 // Timer: 8 interval.
 constexpr PropertyType kTimerTypes[] = {T::kInteger};
 
-// Transparent label, indices 8 to 14: caption, effect, font, colour, horizontal, word wrap,
-// vertical.
-constexpr PropertyType kLabelTypes[] = {T::kText,   T::kChoice,  T::kFont,  T::kColour,
-                                        T::kChoice, T::kBoolean, T::kChoice};
-
 template <std::size_t N>
 PropertyType Lookup(const PropertyType (&table)[N], int index) {
   int own = index - kFirstKindProperty;
@@ -39,7 +35,7 @@ PropertyType DeclaredPropertyType(UnitKind kind, int index) {
     case UnitKind::kTimer:
       return Lookup(kTimerTypes, index);
     case UnitKind::kTransparentLabel:
-      return Lookup(kLabelTypes, index);
+      return LabelPropertyType(index - kFirstKindProperty);  // the label's own table
     case UnitKind::kMenuItem:
       break;
   }

@@ -386,7 +386,8 @@ class Widget:
         if not box:
             raise AssertionError(f"no message box titled {CONFIRM_TITLE} is shown")
         left, top, right, bottom = box["rect"]
-        self.screen.move_mouse((left + right) // 2, top + 5)
+        # The centre: the caption strip is not part of the box's X window.
+        self.screen.move_mouse((left + right) // 2, (top + bottom) // 2)
         time.sleep(0.2)
         self.screen.keys(key)
         if not wait_until(lambda: not self.message_box(timeout=0), 5):

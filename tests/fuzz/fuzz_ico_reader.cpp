@@ -1,0 +1,47 @@
+// Arbitrary bytes as an ICO file image: the plan must point inside the data, and everything the
+// program does with the plan before the window system makes the icon must stay inside it.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "tray/ico_reader.h"
+
+namespace {
+
+void Check(bool condition, const char* what) {
+  if (!condition) {
+    std::fprintf(stderr, "fuzz_ico_reader: %s\n", what);
+    std::abort();
+  }
+}
+
+void CheckPlan(const std::uint8_t* data, std::size_t size, bool wantLarge) {
+  const auto plan = pellomi::PlanIconFromIco(data, size, wantLarge);
+  if (!plan) return;
+  Check(plan->image >= data && plan->image <= data + size, "image starts outside the data");
+  Check(plan->size <= static_cast<std::size_t>(data + size - plan->image),
+        "image runs past the data");
+  Check(plan->size >= pellomi::kBitmapInfoHeaderSize, "image shorter than its header");
+  Check(plan->cx >= 0 && plan->cy >= 0, "negative icon size");
+  // The aligned copy made for the system reads the whole image.
+  std::vector<std::uint32_t> aligned((plan->size + 3) / 4);
+  std::memcpy(aligned.data(), plan->image, plan->size);
+  std::uint32_t width = 0;
+  std::memcpy(&width, reinterpret_cast<const std::uint8_t*>(aligned.data()) + 4, 4);
+  Check(static_cast<std::int32_t>(width) == plan->cx, "width is not the header's");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // An exact-size copy: any read past the end is caught, wherever the fuzzer's buffer lies.
+  std::uint8_t* copy = static_cast<std::uint8_t*>(std::malloc(size == 0 ? 1 : size));
+  if (size != 0) std::memcpy(copy, data, size);
+  CheckPlan(copy, size, false);
+  CheckPlan(copy, size, true);
+  std::free(copy);
+  return 0;
+}
