@@ -1,5 +1,7 @@
 # Windows build: Pellomi.exe, the Windows-side tests (run under Wine when cross-compiling) and the
 # end-to-end tests that drive the real program.
+# The program's icon, version block and manifest come from src/app/pellomi.rc.
+enable_language(RC)
 add_library(pellomi_win STATIC ${PELLOMI_WIN_SOURCES})
 target_link_libraries(pellomi_win PUBLIC pellomi_core)
 set(PELLOMI_SYSTEM_LIBS user32 gdi32 shell32 ole32 kernel32)
@@ -20,6 +22,30 @@ file(GLOB PELLOMI_APP_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/*.
 add_executable(Pellomi WIN32 ${PELLOMI_APP_SOURCES})
 target_link_libraries(Pellomi PRIVATE pellomi_win ${PELLOMI_STATIC_LINK} ${PELLOMI_SIZE_LINK})
 set_target_properties(Pellomi PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+# The resource script pulls in files the RC dependency scan does not see.
+set_source_files_properties(${PROJECT_SOURCE_DIR}/src/app/pellomi.rc PROPERTIES OBJECT_DEPENDS
+  "${PROJECT_SOURCE_DIR}/src/app/pellomi.manifest;${PROJECT_SOURCE_DIR}/src/app/app_resources.h;${PROJECT_SOURCE_DIR}/assets/app-icon.ico")
+if(MSVC)
+  # The manifest comes from the resource script; the linker must not add a second one.
+  target_link_options(Pellomi PRIVATE /MANIFEST:NO)
+endif()
+
+# Release archive: the program with its readme and licence, nothing from the tests.
+install(TARGETS Pellomi RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(PELLOMI_PACKAGE_ARCH win64)
+else()
+  set(PELLOMI_PACKAGE_ARCH win32)
+endif()
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Pellomi)
+set(CPACK_PACKAGE_VENDOR Norvane)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME Pellomi-${PROJECT_VERSION}-${PELLOMI_PACKAGE_ARCH})
+# Flat: Explorer's "Extract All" already makes a folder named after the archive.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
 
 if(NOT PELLOMI_BUILD_TESTS)
   return()
@@ -51,6 +77,12 @@ foreach(test_source ${PELLOMI_WIN_TESTS})
   add_test(NAME win.${test_name} COMMAND ${test_name})
   set_tests_properties(win.${test_name} PROPERTIES LABELS windows RESOURCE_LOCK wine_desktop)
 endforeach()
+# The version test reads the resources of Pellomi.exe beside it and compares with the project's
+# version.
+if(TARGET version_info_test)
+  add_dependencies(version_info_test Pellomi)
+  target_compile_definitions(version_info_test PRIVATE PELLOMI_VERSION="${PROJECT_VERSION}")
+endif()
 include(${PROJECT_SOURCE_DIR}/tests/windows/hostile.cmake)
 
 # End-to-end tests and their helper programs.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "forms/countdown_units.h"
 #include "runtime/identifiers.h"
 
 namespace pellomi {
@@ -33,12 +34,12 @@ ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
                            std::int32_t screenHeight, std::int32_t width, std::int32_t height);
 
 // Position items, in the order their check marks are written.
-inline constexpr UnitId kItemTopLeft = 0x26012B52u;
-inline constexpr UnitId kItemBottomLeft = 0x26012B54u;
-inline constexpr UnitId kItemTopRight = 0x26012B53u;
-inline constexpr UnitId kItemBottomRight = 0x26012B55u;
-inline constexpr UnitId kItemTopCenter = 0x2601567Au;
-inline constexpr UnitId kItemBottomCenter = 0x2601567Bu;
+inline constexpr UnitId kItemTopLeft = units::kPlaceTopLeft;
+inline constexpr UnitId kItemBottomLeft = units::kPlaceBottomLeft;
+inline constexpr UnitId kItemTopRight = units::kPlaceTopRight;
+inline constexpr UnitId kItemBottomRight = units::kPlaceBottomRight;
+inline constexpr UnitId kItemTopCenter = units::kPlaceTopCenter;
+inline constexpr UnitId kItemBottomCenter = units::kPlaceBottomCenter;
 inline constexpr std::array<UnitId, 6> kPositionItems = {kItemTopLeft,   kItemBottomLeft,
                                                          kItemTopRight,  kItemBottomRight,
                                                          kItemTopCenter, kItemBottomCenter};
@@ -55,9 +56,9 @@ std::array<CheckWrite, N> CheckWritesFor(const std::array<UnitId, N>& group, Uni
 }
 
 // Visibility and always-on-top items.
-inline constexpr UnitId kItemMinimizeToTray = 0x26012B14u;
-inline constexpr UnitId kItemShowMainWindow = 0x26012B43u;
-inline constexpr UnitId kItemSetTopmost = 0x26012B49u;
-inline constexpr UnitId kItemCancelTopmost = 0x26012B4Au;
+inline constexpr UnitId kItemMinimizeToTray = units::kMinimizeToTray;
+inline constexpr UnitId kItemShowMainWindow = units::kShowMainWindow;
+inline constexpr UnitId kItemSetTopmost = units::kSetTopmost;
+inline constexpr UnitId kItemCancelTopmost = units::kCancelTopmost;
 
 }  // namespace pellomi

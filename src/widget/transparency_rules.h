@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "forms/countdown_units.h"
 #include "runtime/identifiers.h"
 
 namespace pellomi {
@@ -36,14 +37,14 @@ struct AlphaLevel {
   UnitId item;
 };
 inline constexpr std::array<AlphaLevel, 5> kAlphaLevels = {{
-    {50, 0x26015695u},
-    {100, 0x26015696u},
-    {150, 0x26015697u},
-    {200, 0x26015698u},
-    {250, 0x26015699u},
+    {50, units::kAlpha50},
+    {100, units::kAlpha100},
+    {150, units::kAlpha150},
+    {200, units::kAlpha200},
+    {250, units::kAlpha250},
 }};
 // "300%" has no handler; nothing here checks or unchecks it.
-inline constexpr UnitId kAlpha300Item = 0x2601569Au;
+inline constexpr UnitId kAlpha300Item = units::kAlpha300;
 
 inline constexpr std::uint8_t kStartupAlpha = 180;
 
