@@ -210,7 +210,9 @@ void WindowUnit::RebuildMenuBar() {
   WindowEntry* entry = Runtime().store.Find(id_);
   if (entry == nullptr || hwnd_ == nullptr) return;
   platform::UniqueMenu bar = BuildMenuBar(TemplateStore::Units(*entry));
-  SetMenu(hwnd_, bar.Get());
+  // An attached bar without items would still take a strip of the window on Windows, so an
+  // empty bar is kept but not attached.
+  SetMenu(hwnd_, bar && GetMenuItemCount(bar.Get()) > 0 ? bar.Get() : nullptr);
   menuBar_ = std::move(bar);  // destroys the previous bar
 }
 

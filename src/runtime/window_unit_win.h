@@ -18,6 +18,7 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase {
   HWND Hwnd() const { return hwnd_; }
   WindowId Id() const { return id_; }
   TrayIcon& Tray() { return tray_; }
+  HMENU MenuBar() const { return menuBar_.Get(); }
 
   // LiveUnit
   void* NativeWindow() const override { return hwnd_; }

@@ -36,10 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const DateTime value = TextToDateTime(text);
   Check(TextToDateTime(folded.c_str()) == value, "the folded text reads differently");
   Check(TextToDateTime(TypedValue::Text(text)) == value, "the typed text reads differently");
-  // One second short of 9999-12-31 24:00 is the latest a text can name.
-  Check(value >= kMinDateTime && value < kMaxDateTime + 1.0, "date outside the calendar");
+  // Within a day of either end: a time of day moves 0100-01-01 below kMinDateTime (before day 0
+  // the fraction counts away from zero) and 9999-12-31 above kMaxDateTime.
+  Check(value > kMinDateTime - 1.0 && value < kMaxDateTime + 1.0, "date outside the calendar");
 
-  if (value != kNoDateTime && value <= kMaxDateTime) {
+  if (value > kMinDateTime && value <= kMaxDateTime) {
     const auto fields = FieldsFromDateTime(value);
     Check(fields.has_value(), "an accepted date has no fields");
     char canonical[64];

@@ -65,7 +65,7 @@ std::vector<std::uint8_t> ArrayBlock(FuzzedDataProvider& input, std::size_t elem
   std::memcpy(block.data(), &dimensions, 4);
   std::memcpy(block.data() + 4, &count, 4);
   const std::vector<std::uint8_t> elements = input.ConsumeBytes<std::uint8_t>(held);
-  std::memcpy(block.data() + 8, elements.data(), elements.size());
+  if (!elements.empty()) std::memcpy(block.data() + 8, elements.data(), elements.size());
   return block;
 }
 

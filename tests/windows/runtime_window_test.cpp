@@ -15,6 +15,7 @@
 #include "runtime/runtime_texts.h"
 #include "runtime/load_window_win.h"
 #include "runtime/unit_notifications.h"
+#include "runtime/window_unit_win.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {
@@ -110,8 +111,11 @@ TEST_F(CountdownWindow, CreatedWhileHiddenThenShownBorderlessAtTheCentre) {
   LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
   EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_BORDER), 0);
   EXPECT_EQ(GetWindow(hwnd_, GW_OWNER), HiddenOwnerWindow());
-  HMENU bar = GetMenu(hwnd_);
-  EXPECT_TRUE(bar == nullptr || GetMenuItemCount(bar) == 0);
+  EXPECT_EQ(GetMenu(hwnd_), nullptr);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  EXPECT_EQ(client.right, 300);  // no frame, no caption, no menu strip
+  EXPECT_EQ(client.bottom, 120);
   wchar_t title[32] = {};
   GetWindowTextW(hwnd_, title, 32);
   EXPECT_EQ(std::wstring(title), platform::WideFromGbk("\xB5\xB9\xBC\xC6\xCA\xB1"));  // 倒计时
@@ -192,13 +196,24 @@ TEST_F(CountdownWindow, GeometryAndVisibilityProperties) {
 }
 
 TEST_F(CountdownWindow, OnlyChangingCheckWritesRebuildTheMenuBar) {
-  HMENU before = GetMenu(hwnd_);
+  auto* window = static_cast<WindowUnit*>(Runtime().store.Find(kCountdownWindowId)->object);
+  HMENU before = window->MenuBar();
+  ASSERT_TRUE(IsMenu(before));
+  EXPECT_EQ(GetMenuItemCount(before), 0);
+  EXPECT_EQ(GetMenu(hwnd_), nullptr);  // an empty bar is not attached
   SetIntProperty(kCountdownWindowId, units::kAlpha200, kMenuPropChecked, 1);  // already checked
-  EXPECT_EQ(GetMenu(hwnd_), before);
+  EXPECT_EQ(window->MenuBar(), before);
   SetIntProperty(kCountdownWindowId, units::kAlpha200, kMenuPropChecked, 0);
-  HMENU after = GetMenu(hwnd_);
+  HMENU after = window->MenuBar();
   EXPECT_NE(after, before);
+  EXPECT_TRUE(IsMenu(after));
   EXPECT_FALSE(IsMenu(before));  // the old bar was destroyed
+  // Showing the root makes a bar with one pop-up, which is attached.
+  SetIntProperty(kCountdownWindowId, units::kTrayMenu, kMenuPropVisible, 1);
+  ASSERT_NE(GetMenu(hwnd_), nullptr);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(hwnd_)), 1);
+  SetIntProperty(kCountdownWindowId, units::kTrayMenu, kMenuPropVisible, 0);
+  EXPECT_EQ(GetMenu(hwnd_), nullptr);
   EXPECT_EQ(GetIntProperty(kCountdownWindowId, units::kAlpha200, kMenuPropChecked), 0);
 }
 

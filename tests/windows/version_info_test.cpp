@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <cctype>
+#include <cstdlib>
 #include <cstring>
-#include <cwctype>
+#include <cwchar>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/app_resources.h"
@@ -171,9 +173,9 @@ TEST_F(ProgramResources, ManifestRunsAsInvokerWithCommonControls6) {
   EXPECT_NE(manifest.find("name=\"microsoft.windows.common-controls\""), std::string::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
   EXPECT_NE(manifest.find("publickeytoken=\"6595b64144ccf1df\""), std::string::npos);
-  for (const char* os : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a",    // 7
-                         "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",    // 8
-                         "1f676c76-80e1-4239-95bb-83d0f6d0da78",    // 8.1
+  for (const char* os : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a",     // 7
+                         "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",     // 8
+                         "1f676c76-80e1-4239-95bb-83d0f6d0da78",     // 8.1
                          "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {  // 10 and 11
     EXPECT_NE(manifest.find(os), std::string::npos) << "supportedOS " << os;
   }
