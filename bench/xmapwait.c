@@ -26,7 +26,9 @@
 #include <time.h>
 #include <unistd.h>
 
-static double Seconds(const struct timespec* t) { return (double)t->tv_sec + t->tv_nsec / 1e9; }
+static double Seconds(const struct timespec* t) {
+  return (double)t->tv_sec + t->tv_nsec / 1e9;
+}
 
 static double Now(void) {
   struct timespec t;
@@ -44,8 +46,7 @@ static void SleepUntil(double when) {
 static double ProcessCpuMs(pid_t pid) {
   clockid_t clock;
   struct timespec t;
-  if (pid <= 0 || clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &t) != 0)
-    return -1;
+  if (pid <= 0 || clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &t) != 0) return -1;
   return Seconds(&t) * 1000.0;
 }
 
@@ -139,12 +140,23 @@ int main(int argc, char** argv) {
   int opt;
   while ((opt = getopt(argc, argv, "n:r:i:s:t:")) != -1) {
     switch (opt) {
-      case 'n': title = optarg; break;
-      case 'r': rssDelay = atof(optarg); break;
-      case 'i': idleSeconds = atof(optarg); break;
-      case 's': server = (pid_t)atoi(optarg); break;
-      case 't': timeout = atof(optarg); break;
-      default: return Usage();
+      case 'n':
+        title = optarg;
+        break;
+      case 'r':
+        rssDelay = atof(optarg);
+        break;
+      case 'i':
+        idleSeconds = atof(optarg);
+        break;
+      case 's':
+        server = (pid_t)atoi(optarg);
+        break;
+      case 't':
+        timeout = atof(optarg);
+        break;
+      default:
+        return Usage();
     }
   }
   if (title == NULL || optind >= argc) return Usage();
@@ -223,8 +235,8 @@ int main(int argc, char** argv) {
 
   SleepUntil(mapped + rssDelay);
   long rss = RssKb(pid);
-  printf("wall_ms=%.1f pid=%d cpu_ms=%.1f stat_cpu_ms=%.0f server_ms=%.1f rss_kb=%ld",
-         (mapped - start) * 1000.0, (int)pid, cpu, statCpu, serverCpu, rss);
+  printf("wall_ms=%.1f launcher=%d pid=%d cpu_ms=%.1f stat_cpu_ms=%.0f server_ms=%.1f rss_kb=%ld",
+         (mapped - start) * 1000.0, (int)child, (int)pid, cpu, statCpu, serverCpu, rss);
   if (idleSeconds > 0) {
     double idleStart = ProcessCpuMs(pid);
     SleepUntil(mapped + rssDelay + idleSeconds);

@@ -3,6 +3,7 @@
 // lines redrawn with a fresh font per paint, a 1 s timer, a 256 x 256 tray icon from embedded ICO
 // bytes, alpha 180 with click-through, rounded corners, shown at the top centre.
 #include <windows.h>
+// Needs the types of windows.h.
 #include <shellapi.h>
 
 #include <cstddef>
@@ -90,8 +91,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   owner.hInstance = instance;
   owner.lpszClassName = L"ReferenceOwner";
   RegisterClassW(&owner);
-  HWND ownerWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"ReferenceOwner", L"", WS_POPUP, 0, 0, 0,
-                                     0, nullptr, nullptr, instance, nullptr);
+  HWND ownerWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"ReferenceOwner", L"", WS_POPUP, 0, 0, 0, 0,
+                                     nullptr, nullptr, instance, nullptr);
 
   WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProc;
@@ -101,9 +102,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.lpszClassName = L"Reference";
   RegisterClassW(&wc);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-  HWND hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT, L"Reference", L"reference",
-                              WS_POPUP, left, 10, kWidth, kHeight, ownerWindow, nullptr, instance,
-                              nullptr);
+  HWND hwnd =
+      CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT, L"Reference", L"reference", WS_POPUP, left,
+                      10, kWidth, kHeight, ownerWindow, nullptr, instance, nullptr);
   SetTimer(hwnd, 1, 1000, nullptr);
 
   NOTIFYICONDATAW data{};
@@ -112,9 +113,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   data.uID = 1;
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
   data.uCallbackMessage = kTrayMessage;
-  data.hIcon = CreateIconFromResourceEx(
-      const_cast<PBYTE>(pellomi::kHourglassIco + kIcoPrefix),
-      (DWORD)(pellomi::kHourglassIco_size - kIcoPrefix), TRUE, 0x00030000, 256, 256, 0);
+  data.hIcon = CreateIconFromResourceEx(const_cast<PBYTE>(pellomi::kHourglassIco + kIcoPrefix),
+                                        (DWORD)(pellomi::kHourglassIco_size - kIcoPrefix), TRUE,
+                                        0x00030000, 256, 256, 0);
   lstrcpyW(data.szTip, L"reference");
   Shell_NotifyIconW(NIM_ADD, &data);
 

@@ -12,7 +12,9 @@ namespace {
 
 void ProgramCleanup(std::int32_t /*registrationIndex*/) {}
 
-std::int32_t StartupRoutine() { return 0; }
+std::int32_t StartupRoutine() {
+  return 0;
+}
 
 }  // namespace
 

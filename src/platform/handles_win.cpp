@@ -6,8 +6,14 @@ namespace {
 long g_live[static_cast<int>(HandleKind::kCount)] = {};
 }  // namespace
 
-long LiveHandleCount(HandleKind kind) { return g_live[static_cast<int>(kind)]; }
-void NoteHandleAcquired(HandleKind kind) { ++g_live[static_cast<int>(kind)]; }
-void NoteHandleReleased(HandleKind kind) { --g_live[static_cast<int>(kind)]; }
+long LiveHandleCount(HandleKind kind) {
+  return g_live[static_cast<int>(kind)];
+}
+void NoteHandleAcquired(HandleKind kind) {
+  ++g_live[static_cast<int>(kind)];
+}
+void NoteHandleReleased(HandleKind kind) {
+  --g_live[static_cast<int>(kind)];
+}
 
 }  // namespace pellomi::platform

@@ -54,8 +54,12 @@ class UniqueHandle {
   H handle_ = nullptr;
 };
 
-inline BOOL WINAPI DeleteFontObject(HFONT font) { return DeleteObject(font); }
-inline BOOL WINAPI DeleteRegionObject(HRGN region) { return DeleteObject(region); }
+inline BOOL WINAPI DeleteFontObject(HFONT font) {
+  return DeleteObject(font);
+}
+inline BOOL WINAPI DeleteRegionObject(HRGN region) {
+  return DeleteObject(region);
+}
 
 using UniqueFont = UniqueHandle<HFONT, HandleKind::kFont, DeleteFontObject>;
 using UniqueRegion = UniqueHandle<HRGN, HandleKind::kRegion, DeleteRegionObject>;

@@ -20,12 +20,20 @@ void ChildWindowUnit::Resize(std::int32_t width, std::int32_t height) {
   SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool ChildWindowUnit::IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
+bool ChildWindowUnit::IsVisible() const {
+  return IsWindowVisible(hwnd_) != FALSE;
+}
 
-void ChildWindowUnit::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+void ChildWindowUnit::SetVisible(bool visible) {
+  ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
 
-bool ChildWindowUnit::IsEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+bool ChildWindowUnit::IsEnabled() const {
+  return IsWindowEnabled(hwnd_) != FALSE;
+}
 
-void ChildWindowUnit::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void ChildWindowUnit::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
 
 }  // namespace pellomi

@@ -7,7 +7,9 @@ namespace pellomi {
 namespace {
 
 // Every kind of this program but the label raises events.
-bool KindRaisesEvents(UnitKind kind) { return kind != UnitKind::kTransparentLabel; }
+bool KindRaisesEvents(UnitKind kind) {
+  return kind != UnitKind::kTransparentLabel;
+}
 
 HandlerRoutine HandlerFor(const UnitRecord& unit, int event) {
   if (unit.IsMenuItem()) return unit.menu.handler;  // whatever the event number
@@ -26,7 +28,8 @@ bool FireEvent(WindowId window, UnitId unit, int event, int argCount, const std:
   if (entry == nullptr) ReportRuntimeError(texts::kEventWindowMissing, 0, window, 0);
   const UnitRecord* record = TemplateStore::FindUnit(TemplateStore::Units(*entry), unit);
   if (record == nullptr) ReportRuntimeError(texts::kEventUnitMissing, 0, window, unit);
-  if (!KindRaisesEvents(record->kind)) ReportRuntimeError(texts::kEventUnitInvalid, 0, window, unit);
+  if (!KindRaisesEvents(record->kind))
+    ReportRuntimeError(texts::kEventUnitInvalid, 0, window, unit);
   // Copy the handler out: it may change the table (and so move the record) while it runs.
   HandlerRoutine handler = HandlerFor(*record, event);
   if (handler == nullptr) return false;

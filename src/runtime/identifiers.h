@@ -16,9 +16,15 @@ inline constexpr std::uint32_t kMenuItemRole = 0x20000000u;
 inline constexpr WindowId kCountdownWindowId = 0x52010001u;
 inline constexpr UnitId kWindowUnitId = 0x06010000u;
 
-constexpr bool IsWindowId(std::uint32_t id) { return (id & kClassMask) == kWindowClass; }
-constexpr bool IsUnitIdentifier(std::uint32_t id) { return (id & kClassMask) == kUnitClass; }
-constexpr std::uint32_t UnitRole(std::uint32_t id) { return (id & kRoleMask) >> 28; }
+constexpr bool IsWindowId(std::uint32_t id) {
+  return (id & kClassMask) == kWindowClass;
+}
+constexpr bool IsUnitIdentifier(std::uint32_t id) {
+  return (id & kClassMask) == kUnitClass;
+}
+constexpr std::uint32_t UnitRole(std::uint32_t id) {
+  return (id & kRoleMask) >> 28;
+}
 constexpr bool IsMenuItemId(std::uint32_t id) {
   return (id & kClassMask) == kUnitClass && (id & kRoleMask) == kMenuItemRole;
 }

@@ -59,7 +59,8 @@ void SetMenuItemProperty(WindowEntry& entry, UnitRecord& unit, int index, std::u
     if (caption == menu.caption) return;
     menu.caption = std::move(caption);
   } else if (index >= kMenuPropChecked && index <= kMenuPropVisible) {
-    std::uint32_t flags = MenuFlagsAfterWrite(menu.flags, index, static_cast<std::uint32_t>(payload) != 0);
+    std::uint32_t flags =
+        MenuFlagsAfterWrite(menu.flags, index, static_cast<std::uint32_t>(payload) != 0);
     if (flags == menu.flags) return;
     menu.flags = flags;
   } else {
@@ -130,7 +131,8 @@ PropertyValue ConvertPayload(PropertyType type, std::uint64_t payload) {
     const char* text = PayloadText(payload);
     if (text != nullptr) value.text = text;
   } else if (IsByteType(type)) {
-    value.bytes = BytesOfByteArrayBlock(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(payload)));
+    value.bytes =
+        BytesOfByteArrayBlock(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(payload)));
   } else if (type == PropertyType::kBoolean) {
     value.integer = static_cast<std::uint32_t>(payload) != 0 ? 1 : 0;
   } else {
@@ -198,8 +200,8 @@ void SetUnitProperty(WindowId window, UnitId unit, int index, int /*arrayIndex*/
       if (object != nullptr) object->SetEnabled(!flag);
       break;
     case kPropMousePointer:
-      record->cursorData =
-          BytesOfByteArrayBlock(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(payload)));
+      record->cursorData = BytesOfByteArrayBlock(
+          reinterpret_cast<const void*>(static_cast<std::uintptr_t>(payload)));
       if (object != nullptr) object->CursorChanged();
       break;
     default:

@@ -51,7 +51,8 @@ inline void SetIntProperty(WindowId window, UnitId unit, int index, std::int32_t
   SetUnitProperty(window, unit, index, -1, static_cast<std::uint32_t>(value));
 }
 inline std::int32_t GetIntProperty(WindowId window, UnitId unit, int index) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(GetUnitProperty(window, unit, index, -1)));
+  return static_cast<std::int32_t>(
+      static_cast<std::uint32_t>(GetUnitProperty(window, unit, index, -1)));
 }
 void SetTextProperty(WindowId window, UnitId unit, int index, const char* text);
 

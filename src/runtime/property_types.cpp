@@ -11,10 +11,10 @@ using T = PropertyType;
 
 // Window record, indices 8 to 31.
 constexpr PropertyType kWindowTypes[] = {
-    T::kText,     T::kChoice,  T::kColour,  T::kPicture, T::kChoice,  T::kBytes,
-    T::kChoice,   T::kBoolean, T::kBoolean, T::kBoolean, T::kChoice,  T::kBoolean,
-    T::kIcon,     T::kBoolean, T::kBoolean, T::kBoolean, T::kFileName, T::kInteger,
-    T::kBoolean,  T::kBoolean, T::kChoice,  T::kBoolean, T::kBoolean, T::kText,
+    T::kText,    T::kChoice,  T::kColour,  T::kPicture, T::kChoice,   T::kBytes,
+    T::kChoice,  T::kBoolean, T::kBoolean, T::kBoolean, T::kChoice,   T::kBoolean,
+    T::kIcon,    T::kBoolean, T::kBoolean, T::kBoolean, T::kFileName, T::kInteger,
+    T::kBoolean, T::kBoolean, T::kChoice,  T::kBoolean, T::kBoolean,  T::kText,
 };
 
 // Timer: 8 interval.

@@ -9,7 +9,9 @@
 namespace pellomi {
 namespace {
 
-void ThrowingPresenter(const std::string& text) { throw FatalRuntimeError{text}; }
+void ThrowingPresenter(const std::string& text) {
+  throw FatalRuntimeError{text};
+}
 
 FatalErrorPresenter g_presenter = ThrowingPresenter;
 

@@ -76,7 +76,9 @@ void InitRuntime(HandlerResolver resolve) {
   if (runtime.store.Empty()) ReportRuntimeError(texts::kTemplateLoadFailed, 0, 0, 0);
 }
 
-HWND HiddenOwnerWindow() { return Process().hiddenOwner.Get(); }
+HWND HiddenOwnerWindow() {
+  return Process().hiddenOwner.Get();
+}
 
 int RunEventLoop() {
   RuntimeState& runtime = Runtime();

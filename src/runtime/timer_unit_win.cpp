@@ -13,8 +13,8 @@ constexpr int kElapsedEvent = 0;
 }  // namespace
 
 TimerUnit* TimerUnit::Create(const std::vector<std::uint8_t>& record, DWORD style, HWND parent,
-                             int childId, int left, int top, int width, int height,
-                             WindowId window, UnitId unit) {
+                             int childId, int left, int top, int width, int height, WindowId window,
+                             UnitId unit) {
   std::optional<std::int32_t> interval = ReadTimerRecord(record);
   if (!interval) return nullptr;
   static bool registered = false;
@@ -30,11 +30,10 @@ TimerUnit* TimerUnit::Create(const std::vector<std::uint8_t>& record, DWORD styl
   }
   auto* timer = new TimerUnit(window, unit, *interval);
   // Never visible: the unit exists only for its system timer.
-  HWND hwnd = CreateWindowExW(0, kTimerClassName, L"",
-                              (style & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS, left, top,
-                              width, height, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)),
-                              GetModuleHandleW(nullptr), timer);
+  HWND hwnd = CreateWindowExW(
+      0, kTimerClassName, L"", (style & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS, left, top, width,
+      height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)),
+      GetModuleHandleW(nullptr), timer);
   if (hwnd == nullptr) {
     delete timer;
     return nullptr;
@@ -43,7 +42,8 @@ TimerUnit* TimerUnit::Create(const std::vector<std::uint8_t>& record, DWORD styl
 }
 
 void TimerUnit::Start() {
-  if (interval_ > 0) running_ = SetTimer(hwnd_, kSystemTimerId, static_cast<UINT>(interval_), nullptr) != 0;
+  if (interval_ > 0)
+    running_ = SetTimer(hwnd_, kSystemTimerId, static_cast<UINT>(interval_), nullptr) != 0;
 }
 
 void TimerUnit::Stop() {

@@ -34,8 +34,8 @@ enum class PropertyType : std::uint8_t {
 // A property value after conversion by its declared type.
 struct PropertyValue {
   PropertyType type = PropertyType::kNone;
-  std::int32_t integer = 0;  // integer, choice, colour, boolean (0 or 1)
-  std::string text;          // text, file name
+  std::int32_t integer = 0;         // integer, choice, colour, boolean (0 or 1)
+  std::string text;                 // text, file name
   std::vector<std::uint8_t> bytes;  // font, picture, icon, cursor, other byte data
 };
 

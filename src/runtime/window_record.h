@@ -21,30 +21,30 @@ enum WindowState : std::int32_t {
 
 struct WindowRecord {
   std::uint32_t version = kWindowRecordVersion;
-  std::string title;                                  // 8
-  std::int32_t borderStyle = 2;                       // 9
+  std::string title;                                         // 8
+  std::int32_t borderStyle = 2;                              // 9
   std::uint32_t backgroundColour = kSystemButtonFaceColour;  // 10
-  std::vector<std::uint8_t> backgroundPicture;        // 11
-  std::int32_t pictureMode = 1;                       // 12
-  std::vector<std::uint8_t> extraBackground;          // 13
-  std::int32_t extraBackgroundChoice = 0;             // 14
-  bool controlBox = true;                             // 15
-  bool maximiseBox = false;                           // 16
-  bool minimiseBox = true;                            // 17
-  std::int32_t windowState = kStateCentred;           // 18
-  bool movable = true;                                // 19
-  std::vector<std::uint8_t> icon;                     // 20
-  bool enterKeyFlag = false;                          // 21
-  bool escapeCloses = true;                           // 22
-  bool f1OpensHelp = false;                           // 23
-  std::string helpFile;                               // 24
-  std::int32_t helpContext = 0;                       // 25
-  bool shownInTaskbar = true;                         // 26
-  bool dragByClientArea = false;                      // 27
-  std::int32_t shape = 0;                             // 28
-  bool alwaysOnTop = false;                           // 29
-  bool windowFlag = false;                            // 30
-  std::string className;                              // 31
+  std::vector<std::uint8_t> backgroundPicture;               // 11
+  std::int32_t pictureMode = 1;                              // 12
+  std::vector<std::uint8_t> extraBackground;                 // 13
+  std::int32_t extraBackgroundChoice = 0;                    // 14
+  bool controlBox = true;                                    // 15
+  bool maximiseBox = false;                                  // 16
+  bool minimiseBox = true;                                   // 17
+  std::int32_t windowState = kStateCentred;                  // 18
+  bool movable = true;                                       // 19
+  std::vector<std::uint8_t> icon;                            // 20
+  bool enterKeyFlag = false;                                 // 21
+  bool escapeCloses = true;                                  // 22
+  bool f1OpensHelp = false;                                  // 23
+  std::string helpFile;                                      // 24
+  std::int32_t helpContext = 0;                              // 25
+  bool shownInTaskbar = true;                                // 26
+  bool dragByClientArea = false;                             // 27
+  std::int32_t shape = 0;                                    // 28
+  bool alwaysOnTop = false;                                  // 29
+  bool windowFlag = false;                                   // 30
+  std::string className;                                     // 31
 
   bool operator==(const WindowRecord&) const = default;
 };

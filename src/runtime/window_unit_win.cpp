@@ -40,9 +40,9 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
   if (!record) return nullptr;
   RegisterWindowClass(&WindowUnit::WindowProc);
 
-  WindowCreation c = ComputeWindowCreation(*record, unit.flags, unit.left, unit.top, unit.width,
-                                           unit.height, GetSystemMetrics(SM_CXSCREEN),
-                                           GetSystemMetrics(SM_CYSCREEN));
+  WindowCreation c =
+      ComputeWindowCreation(*record, unit.flags, unit.left, unit.top, unit.width, unit.height,
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   auto* window = new WindowUnit(id, std::move(*record));
   std::wstring title = platform::WideFromGbk(window->record_.title);
   std::wstring className = window->record_.className.empty()
@@ -93,7 +93,9 @@ void WindowUnit::Resize(std::int32_t width, std::int32_t height) {
   SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool WindowUnit::IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
+bool WindowUnit::IsVisible() const {
+  return IsWindowVisible(hwnd_) != FALSE;
+}
 
 void WindowUnit::SetVisible(bool visible) {
   if (!visible) {
@@ -120,9 +122,13 @@ void WindowUnit::Show() {
   }
 }
 
-bool WindowUnit::IsEnabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+bool WindowUnit::IsEnabled() const {
+  return IsWindowEnabled(hwnd_) != FALSE;
+}
 
-void WindowUnit::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void WindowUnit::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
 
 void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
   switch (index + 8) {

@@ -9,7 +9,15 @@ target_compile_definitions(pellomi-probe PRIVATE UNICODE _UNICODE WIN32_LEAN_AND
 target_link_libraries(pellomi-probe PRIVATE user32 gdi32 shell32 ${PELLOMI_STATIC_LINK})
 set_target_properties(pellomi-probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 
-find_program(PELLOMI_PYTHON3 NAMES python3 REQUIRED)
+# The tests need Wine, an X server and X tools: they run where the build cross-compiles.
+if(NOT CMAKE_HOST_UNIX)
+  return()
+endif()
+find_program(PELLOMI_PYTHON3 NAMES python3)
+if(NOT PELLOMI_PYTHON3)
+  message(STATUS "python3 not found; end-to-end tests are not registered")
+  return()
+endif()
 set(PELLOMI_E2E_SHOTS ${PROJECT_SOURCE_DIR}/build/e2e-shots)
 file(GLOB PELLOMI_E2E_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/test_*.py)
 foreach(test_script ${PELLOMI_E2E_TESTS})

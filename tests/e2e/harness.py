@@ -22,6 +22,7 @@ TRAY_TITLE = "Wine System Tray"
 MENU_CLASS = "#32768"
 CONFIRM_TITLE = "提示"
 CONFIRM_TEXT = "确定要退出程序？"
+ERROR_TITLE = "错误"
 TARGET_DATE = datetime.datetime(2024, 6, 7)
 
 WINDOW_WIDTH = 300
@@ -265,13 +266,22 @@ class Widget:
         self._log = open(self.log_path, "ab")
         self.process = subprocess.Popen(["wine", self.exe], stdout=self._log,
                                         stderr=subprocess.STDOUT, env=wine_env())
-        found = self.wait_for(lambda state: state.get("visible"), timeout,
-                              "the window 倒计时 to appear and be shown")
-        if not found.get("visible"):
-            raise AssertionError(f"no visible window titled {TITLE} within {timeout} s "
-                                 f"(program exit code {self.process.poll()}, "
-                                 f"last state {found}); log {self.log_path}")
-        return found
+        last = {}
+
+        def shown_or_ended():
+            nonlocal last
+            last = self.state()
+            return last.get("visible") or not self.running()
+
+        wait_until(shown_or_ended, timeout)
+        if not last.get("visible"):
+            error_box = self.probe.ask("message-box", "--title", ERROR_TITLE)
+            raise AssertionError(
+                f"no visible window titled {TITLE} within {timeout} s (program exit code "
+                f"{self.process.poll()}, last state {last}, error box "
+                f"{error_box.get('texts') if error_box.get('found') else 'none'}); "
+                f"log {self.log_path}")
+        return last
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -372,6 +382,33 @@ class Widget:
         if not wait_until(lambda: not self.menu_state(), 5):
             raise AssertionError("the tray menu stayed open after Return")
         time.sleep(0.3)  # the command is posted; let the handler run
+
+    def open_menus(self):
+        """Rectangles of the visible pop-up menus, the main menu first (sub-menus to its right)."""
+        menus = [window["rect"] for window in self.stack() if window["class"] == MENU_CLASS]
+        return sorted(menus)
+
+    def checked_rows(self, shot, rect, rows):
+        """Indices of the menu rows whose check-mark column holds a mark.
+
+        Each scan line of a row's gutter is mostly background (plain or highlighted); a mark
+        shows as pixels that differ from their line's background, whatever the colours. The edge
+        of a highlight changes whole lines and so counts for nothing.
+        """
+        left, top, _, bottom = rect
+        row_height = (bottom - top) / rows
+        marked = []
+        for row in range(rows):
+            band_top = int(top + (row + 0.15) * row_height)
+            band_height = max(1, int(row_height * 0.7))
+            differing = 0
+            for line in self.screen.pixels(shot, (left + 3, band_top, 14, band_height)):
+                background = max(set(line), key=line.count)
+                differing += sum(1 for p in line
+                                 if sum(abs(a - b) for a, b in zip(p, background)) > 150)
+            if differing >= 6:
+                marked.append(row)
+        return marked
 
     def message_box(self, timeout=5):
         def visible_box():

@@ -25,6 +25,21 @@ class TrayMenuTest(harness.WidgetTestCase):
         self.assertEqual(self.widget.rect(state), wanted)
         self.assertTrue(state["visible"])
 
+    def test_position_check_mark_follows_the_choice(self):
+        self.widget.choose(MENU_POSITION, POSITION_ITEMS.index("左下角") + 1)
+        self.widget.open_menu("right")
+        self.widget.screen.keys(*["Down"] * MENU_POSITION, "Right")
+        menus = harness.wait_until(lambda: len(self.widget.open_menus()) == 2 and
+                                   self.widget.open_menus(), 3)
+        self.assertTrue(menus, "位置 opened no sub-menu")
+        shot = self.shot("position-menu")
+        main, sub = menus
+        self.widget.screen.crop(shot, (main[0], main[1], sub[2] - main[0], sub[3] - main[1]),
+                                "position-menu")
+        self.assertEqual(self.widget.checked_rows(shot, sub, len(POSITION_ITEMS)),
+                         [POSITION_ITEMS.index("左下角")], f"only 左下角 is checked: {shot}")
+        self.widget.screen.keys("Escape", "Escape")
+
     def test_alpha_choices_and_items_without_handler(self):
         self.widget.choose(MENU_ALPHA, ALPHA_ITEMS.index("50%") + 1, click="right")
         state = self.widget.wait_for(lambda s: s["layered"]["alpha"] == 50, 3, "alpha 50")

@@ -30,13 +30,15 @@ void Check(bool condition, const char* what) {
   }
 }
 
-constexpr std::uint32_t Code(ValueKind kind) { return static_cast<std::uint32_t>(kind); }
+constexpr std::uint32_t Code(ValueKind kind) {
+  return static_cast<std::uint32_t>(kind);
+}
 
 constexpr std::uint32_t kKinds[] = {
-    Code(ValueKind::kAbsent),   Code(ValueKind::kByte),     Code(ValueKind::kShort),
-    Code(ValueKind::kInteger),  Code(ValueKind::kLong),     Code(ValueKind::kFloat),
-    Code(ValueKind::kDouble),   Code(ValueKind::kBoolean),  Code(ValueKind::kDateTime),
-    Code(ValueKind::kText),     Code(ValueKind::kByteArray), 0x80000006u /* unit reference */};
+    Code(ValueKind::kAbsent),  Code(ValueKind::kByte),      Code(ValueKind::kShort),
+    Code(ValueKind::kInteger), Code(ValueKind::kLong),      Code(ValueKind::kFloat),
+    Code(ValueKind::kDouble),  Code(ValueKind::kBoolean),   Code(ValueKind::kDateTime),
+    Code(ValueKind::kText),    Code(ValueKind::kByteArray), 0x80000006u /* unit reference */};
 
 // Bytes per element of an array; kinds without a numeric element get pointer-sized slots.
 std::size_t ElementSize(std::uint32_t kind) {
@@ -58,7 +60,8 @@ std::size_t ElementSize(std::uint32_t kind) {
 
 // A block of a dimension count, an element count and exactly that many elements.
 std::vector<std::uint8_t> ArrayBlock(FuzzedDataProvider& input, std::size_t elementSize) {
-  const std::uint32_t dimensions = input.ConsumeBool() ? 1u : input.ConsumeIntegral<std::uint32_t>();
+  const std::uint32_t dimensions =
+      input.ConsumeBool() ? 1u : input.ConsumeIntegral<std::uint32_t>();
   const std::int32_t count = input.ConsumeIntegralInRange<std::int32_t>(-4, 4096);
   const std::size_t held = count > 0 ? static_cast<std::size_t>(count) * elementSize : 0;
   std::vector<std::uint8_t> block(8 + held);
@@ -112,8 +115,8 @@ void CheckScalarText(const TypedValue& value, const std::string& text) {
     case ValueKind::kDateTime: {
       // The date text reads back as the clamped value moved to its nearest second.
       const auto f = *pellomi::FieldsFromDateTime(pellomi::ClampDateTime(value.AsDouble()));
-      const auto expected = pellomi::DateTimeFromFields(f.year, f.month, f.day, f.hour, f.minute,
-                                                        f.second);
+      const auto expected =
+          pellomi::DateTimeFromFields(f.year, f.month, f.day, f.hour, f.minute, f.second);
       Check(expected.has_value(), "date fields out of range");
       Check(pellomi::TextToDateTime(text.c_str()) == *expected, "date text reads differently");
       break;
@@ -127,8 +130,8 @@ void CheckScalarText(const TypedValue& value, const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
-  std::uint32_t kind = input.ConsumeBool() ? input.PickValueInArray(kKinds)
-                                           : input.ConsumeIntegral<std::uint32_t>();
+  std::uint32_t kind =
+      input.ConsumeBool() ? input.PickValueInArray(kKinds) : input.ConsumeIntegral<std::uint32_t>();
   if (input.ConsumeBool()) kind |= pellomi::kArrayFlag;
 
   TypedValue value;
@@ -155,7 +158,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     exact = true;
     std::int32_t count;
     std::memcpy(&count, block.data() + 4, 4);
-    if (!absent && count > 0) expected = UpToZero(block.data() + 8, static_cast<std::size_t>(count));
+    if (!absent && count > 0)
+      expected = UpToZero(block.data() + 8, static_cast<std::size_t>(count));
   } else if (kind == Code(ValueKind::kText)) {
     textStorage = input.ConsumeRandomLengthString(256);
     value.payload = absent ? 0 : reinterpret_cast<std::uintptr_t>(textStorage.c_str());

@@ -68,7 +68,9 @@ TEST(CountdownTemplate, GenericFields) {
     EXPECT_TRUE(u.tag.empty());
     EXPECT_EQ(u.parent, 0u);
   }
-  EXPECT_EQ(t.units[1].name, "\xCA\xB1\xD6\xD3" "1");  // 时钟1
+  EXPECT_EQ(t.units[1].name,
+            "\xCA\xB1\xD6\xD3"
+            "1");  // 时钟1
 }
 
 TEST(CountdownTemplate, WindowAndTimerRecords) {

@@ -73,9 +73,9 @@ TEST_F(EventDelivery, UnknownWindowUnitOrSilentKindIsFatal) {
             std::string::npos);
   Reset();
   SetUp();
-  EXPECT_NE(FatalTextOf(kCountdownWindowId, units::kCountdownLabel, 0)
-                .find(texts::kEventUnitInvalid),
-            std::string::npos);
+  EXPECT_NE(
+      FatalTextOf(kCountdownWindowId, units::kCountdownLabel, 0).find(texts::kEventUnitInvalid),
+      std::string::npos);
 }
 
 TEST_F(EventDelivery, DestroyingTheWindowUnitDropsTheWorkingCopy) {

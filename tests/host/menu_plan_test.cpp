@@ -10,7 +10,9 @@ namespace {
 
 using Type = MenuPlanItem::Type;
 
-WindowTemplate Template() { return BuildCountdownTemplate(testing::RecordingResolver); }
+WindowTemplate Template() {
+  return BuildCountdownTemplate(testing::RecordingResolver);
+}
 
 TEST(MenuPlan, TrayPopupShowsEverythingButTheRoot) {
   WindowTemplate t = Template();
@@ -18,7 +20,7 @@ TEST(MenuPlan, TrayPopupShowsEverythingButTheRoot) {
   ASSERT_EQ(start, 2);
   std::vector<MenuPlanItem> items = PlanPopupMenu(t, *start);
   ASSERT_EQ(items.size(), 8u);
-  const Type types[] = {Type::kString, Type::kString, Type::kPopup,     Type::kPopup,
+  const Type types[] = {Type::kString, Type::kString,    Type::kPopup,  Type::kPopup,
                         Type::kPopup,  Type::kSeparator, Type::kString, Type::kString};
   const std::uint32_t ids[] = {20001, 20002, 0, 0, 0, 20020, 20021, 20022};
   for (int i = 0; i < 8; ++i) {
@@ -93,10 +95,10 @@ TEST(MenuPlan, CommandsSelectUnitsOfTheRun) {
 TEST(MenuPlan, PopupsOpenOnlyFromUnitsWithItems) {
   WindowTemplate t = Template();
   EXPECT_EQ(PopupStartIndex(t, units::kPositionMenu), 5);
-  EXPECT_FALSE(PopupStartIndex(t, units::kExit));          // last unit of the run
+  EXPECT_FALSE(PopupStartIndex(t, units::kExit));            // last unit of the run
   EXPECT_FALSE(PopupStartIndex(t, units::kMinimizeToTray));  // an item, no children
-  EXPECT_FALSE(PopupStartIndex(t, units::kTimer));         // not a menu unit
-  EXPECT_FALSE(PopupStartIndex(t, 0x26FFFFFFu));           // not in the table
+  EXPECT_FALSE(PopupStartIndex(t, units::kTimer));           // not a menu unit
+  EXPECT_FALSE(PopupStartIndex(t, 0x26FFFFFFu));             // not in the table
   std::vector<MenuPlanItem> position = PlanPopupMenu(t, 5);
   ASSERT_EQ(position.size(), 6u);
   EXPECT_EQ(position[0].commandId, 20004u);

@@ -27,8 +27,8 @@ TEST_F(RuntimeErrorText, OwnerWindowTagsOrMissingLines) {
   Working().units[0].tag = "win";
   Working().units[1].tag = "tick";
   // Owner and position are printed as signed decimals.
-  std::string found = ComposeRuntimeErrorText("m", 0, kCountdownWindowId, 0x16015692u,
-                                              &Runtime().store);
+  std::string found =
+      ComposeRuntimeErrorText("m", 0, kCountdownWindowId, 0x16015692u, &Runtime().store);
   EXPECT_NE(found.find("\r\n1375797249, 369186450\r\n\"win\"\r\n\"tick\"\r\n"), std::string::npos)
       << found;
 
@@ -37,8 +37,7 @@ TEST_F(RuntimeErrorText, OwnerWindowTagsOrMissingLines) {
   EXPECT_NE(menuItem.find(std::string("\"win\"\r\n") + texts::kNamedUnitMissing),
             std::string::npos);
 
-  std::string unknownWindow =
-      ComposeRuntimeErrorText("m", 0, 0x52010002u, 0, &Runtime().store);
+  std::string unknownWindow = ComposeRuntimeErrorText("m", 0, 0x52010002u, 0, &Runtime().store);
   EXPECT_NE(unknownWindow.find(std::string("\r\n") + texts::kNamedWindowMissing + "\r\n"),
             std::string::npos);
 

@@ -93,10 +93,12 @@ TEST(PropertyRules, PayloadConversionByDeclaredType) {
   EXPECT_EQ(ConvertPayload(PropertyType::kInteger, 0xFFFFFFFFull).integer, -1);
   EXPECT_EQ(ConvertPayload(PropertyType::kText, 0).text, "");
   const char* text = "abc";
-  EXPECT_EQ(ConvertPayload(PropertyType::kText, reinterpret_cast<std::uintptr_t>(text)).text, "abc");
+  EXPECT_EQ(ConvertPayload(PropertyType::kText, reinterpret_cast<std::uintptr_t>(text)).text,
+            "abc");
   std::vector<std::uint8_t> font(60, 9);
   void* block = NewByteArrayBlock(font);
-  EXPECT_EQ(ConvertPayload(PropertyType::kFont, reinterpret_cast<std::uintptr_t>(block)).bytes, font);
+  EXPECT_EQ(ConvertPayload(PropertyType::kFont, reinterpret_cast<std::uintptr_t>(block)).bytes,
+            font);
   ReleaseBlock(block);
   EXPECT_EQ(DeclaredPropertyType(UnitKind::kTimer, 8), PropertyType::kInteger);
   EXPECT_EQ(DeclaredPropertyType(UnitKind::kWindow, 29), PropertyType::kBoolean);
@@ -134,8 +136,8 @@ TEST_F(UnitProperties, WithoutALiveObjectTheRecordIsReadAndWritten) {
   SetIntProperty(kCountdownWindowId, units::kTimer, kPropDisabled, 1);
   EXPECT_EQ(GetIntProperty(kCountdownWindowId, units::kTimer, kPropDisabled), 1);
   SetTextProperty(kCountdownWindowId, units::kTimer, kPropTag, "t1");
-  auto* tag = reinterpret_cast<char*>(
-      static_cast<std::uintptr_t>(GetUnitProperty(kCountdownWindowId, units::kTimer, kPropTag, -1)));
+  auto* tag = reinterpret_cast<char*>(static_cast<std::uintptr_t>(
+      GetUnitProperty(kCountdownWindowId, units::kTimer, kPropTag, -1)));
   EXPECT_STREQ(tag, "t1");
   ReleaseBlock(tag);
 }
@@ -154,7 +156,8 @@ TEST_F(UnitProperties, VisibilityAndDisabledReachTheObject) {
 TEST_F(UnitProperties, KindPropertiesAreConvertedAndHandedOnMinusEight) {
   FakeUnit fake;
   Working().units[1].object = &fake;
-  SetUnitProperty(kCountdownWindowId, units::kTimer, kTimerPropInterval, -1, 0xABCD00000000ull | 250);
+  SetUnitProperty(kCountdownWindowId, units::kTimer, kTimerPropInterval, -1,
+                  0xABCD00000000ull | 250);
   EXPECT_EQ(fake.lastIndex, 0);
   EXPECT_EQ(fake.last.type, PropertyType::kInteger);
   EXPECT_EQ(fake.last.integer, 250);
@@ -170,23 +173,27 @@ TEST_F(UnitProperties, KindPropertiesAreConvertedAndHandedOnMinusEight) {
 }
 
 TEST_F(UnitProperties, KindPropertiesWithoutObjectOrUnknownTargetsAreFatal) {
-  EXPECT_NE(FatalText([] { SetIntProperty(kCountdownWindowId, units::kTimer, 8, 5); })
-                .find(texts::kSetPropertyNotLoaded),
+  EXPECT_NE(FatalText([] {
+              SetIntProperty(kCountdownWindowId, units::kTimer, 8, 5);
+            }).find(texts::kSetPropertyNotLoaded),
             std::string::npos);
   Reset();
   SetUp();
-  EXPECT_NE(FatalText([] { GetIntProperty(kCountdownWindowId, units::kCountdownLabel, 8); })
-                .find(texts::kGetPropertyNotLoaded),
+  EXPECT_NE(FatalText([] {
+              GetIntProperty(kCountdownWindowId, units::kCountdownLabel, 8);
+            }).find(texts::kGetPropertyNotLoaded),
             std::string::npos);
   Reset();
   SetUp();
-  EXPECT_NE(FatalText([] { SetIntProperty(0x52010009u, units::kTimer, 0, 5); })
-                .find(texts::kPropertyWindowMissing),
+  EXPECT_NE(FatalText([] {
+              SetIntProperty(0x52010009u, units::kTimer, 0, 5);
+            }).find(texts::kPropertyWindowMissing),
             std::string::npos);
   Reset();
   SetUp();
-  EXPECT_NE(FatalText([] { GetIntProperty(kCountdownWindowId, 0x16010001u, 0); })
-                .find(texts::kUnitObjectMissing),
+  EXPECT_NE(FatalText([] {
+              GetIntProperty(kCountdownWindowId, 0x16010001u, 0);
+            }).find(texts::kUnitObjectMissing),
             std::string::npos);
 }
 

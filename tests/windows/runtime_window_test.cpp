@@ -8,12 +8,12 @@
 #include "forms/countdown_template.h"
 #include "forms/handler_table.h"
 #include "platform/gbk_win.h"
+#include "runtime/load_window_win.h"
 #include "runtime/properties.h"
 #include "runtime/runtime_error.h"
 #include "runtime/runtime_lifecycle_win.h"
 #include "runtime/runtime_state.h"
 #include "runtime/runtime_texts.h"
-#include "runtime/load_window_win.h"
 #include "runtime/unit_notifications.h"
 #include "runtime/window_unit_win.h"
 #include "windows/support/runtime_harness.h"
@@ -69,7 +69,6 @@ HandlerRoutine TestResolver(std::string_view name) {
   }
   return nullptr;
 }
-
 
 template <int N>
 void MenuRecorder(int, const std::int32_t*) {

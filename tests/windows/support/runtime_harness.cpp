@@ -58,7 +58,9 @@ HWND LoadCountdown() {
   return CountdownHwnd();
 }
 
-HWND CountdownHwnd() { return static_cast<HWND>(WindowHandleOf(kCountdownWindowId)); }
+HWND CountdownHwnd() {
+  return static_cast<HWND>(WindowHandleOf(kCountdownWindowId));
+}
 
 void DestroyCountdown() {
   HWND hwnd = CountdownHwnd();
