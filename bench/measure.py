@@ -90,14 +90,20 @@ def one_run(args, closer, name, exe, title, idle_seconds, server):
         command += ["-i", str(idle_seconds)]
     command += ["--", "wine", exe]
     watcher = subprocess.Popen(command, stdout=subprocess.PIPE, text=True)
-    line = watcher.stdout.readline().strip()
-    if not line:
-        watcher.wait()
-        raise SystemExit(f"bench: {name} produced no figures")
-    answer = closer.ask(title)
-    if answer != "closed 1":
-        print(f"bench: closing {name} gave {answer!r}; xmapwait will kill it", file=sys.stderr)
-    watcher.wait(timeout=120)
+    try:
+        line = watcher.stdout.readline().strip()
+        if not line:
+            watcher.wait()
+            raise SystemExit(f"bench: {name} produced no figures")
+        answer = closer.ask(title)
+        if answer != "closed 1":
+            print(f"bench: closing {name} gave {answer!r}; xmapwait will kill it",
+                  file=sys.stderr)
+        watcher.wait(timeout=120)
+    finally:
+        if watcher.poll() is None:
+            watcher.kill()
+            watcher.wait()
     # Lets explorer finish removing the tray icon before the next program adds one.
     time.sleep(args.settle)
     return parse(line)

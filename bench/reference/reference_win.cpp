@@ -9,7 +9,7 @@
 #include <cstddef>
 
 namespace pellomi {
-extern const unsigned char kHourglassIco[];
+extern const unsigned char* const kHourglassIco;
 extern const std::size_t kHourglassIco_size;
 }  // namespace pellomi
 

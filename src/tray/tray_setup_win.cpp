@@ -1,8 +1,6 @@
 #include "tray/tray_setup_win.h"
 
 #include "forms/countdown_template.h"
-#include "runtime/byte_array.h"
-#include "runtime/memory_service.h"
 #include "runtime/runtime_state.h"
 #include "runtime/unit_model.h"
 #include "runtime/window_unit_win.h"
@@ -31,16 +29,15 @@ void SetTrayIconCommand(int argCount, const TypedValue* args, TypedValue* result
 }
 
 void InstallCountdownTrayIcon() {
-  void* icon = NewByteArrayBlock(kHourglassIco, kHourglassIco_size);
+  // The icon is a byte-array constant: handed over as it lies in the program, not copied.
   TypedValue args[] = {
       TypedValue::UnitRef(kCountdownWindowId, kWindowUnitId,
                           UnitReferenceKindCode(UnitKind::kWindow)),
-      TypedValue::Pointer(icon, ValueKind::kByteArray),
+      TypedValue::Pointer(kHourglassIco_block, ValueKind::kByteArray),
       TypedValue::Text(kTooltip),
   };
   TypedValue result;
   SetTrayIconCommand(3, args, &result);
-  ReleaseBlock(icon);
 }
 
 }  // namespace pellomi

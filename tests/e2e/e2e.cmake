@@ -18,7 +18,11 @@ if(NOT PELLOMI_PYTHON3)
   message(STATUS "python3 not found; end-to-end tests are not registered")
   return()
 endif()
-set(PELLOMI_E2E_SHOTS ${PROJECT_SOURCE_DIR}/build/e2e-shots)
+set(PELLOMI_E2E_ENVIRONMENT
+    PELLOMI_EXE=$<TARGET_FILE:Pellomi>
+    PELLOMI_PROBE=$<TARGET_FILE:pellomi-probe>
+    PELLOMI_SOURCE_DIR=${PROJECT_SOURCE_DIR}
+    PELLOMI_E2E_SHOTS=${PROJECT_SOURCE_DIR}/build/e2e-shots)
 file(GLOB PELLOMI_E2E_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/test_*.py)
 foreach(test_script ${PELLOMI_E2E_TESTS})
   get_filename_component(test_name ${test_script} NAME_WE)
@@ -31,5 +35,5 @@ foreach(test_script ${PELLOMI_E2E_TESTS})
     RESOURCE_LOCK wine_desktop
     TIMEOUT 170
     REQUIRED_FILES "$<TARGET_FILE:Pellomi>;$<TARGET_FILE:pellomi-probe>"
-    ENVIRONMENT "PELLOMI_EXE=$<TARGET_FILE:Pellomi>;PELLOMI_PROBE=$<TARGET_FILE:pellomi-probe>;PELLOMI_SOURCE_DIR=${PROJECT_SOURCE_DIR};PELLOMI_E2E_SHOTS=${PELLOMI_E2E_SHOTS}")
+    ENVIRONMENT "${PELLOMI_E2E_ENVIRONMENT}")
 endforeach()

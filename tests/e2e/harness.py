@@ -261,6 +261,10 @@ class Widget:
     # Life cycle -----------------------------------------------------------------------------
 
     def start(self, timeout=20):
+        stray = self.state()
+        if stray.get("found"):
+            raise AssertionError(f"a window titled {TITLE} exists before the start (pid "
+                                 f"{stray.get('pid')}): another Pellomi runs in this Wine prefix")
         avoid_midnight()
         self.started_at = datetime.datetime.now()
         self._log = open(self.log_path, "ab")
@@ -298,7 +302,10 @@ class Widget:
             helper.stop()
         self.helpers.clear()
         if self.running():
-            self.probe.ask("close", "--title", TITLE)
+            try:
+                self.probe.ask("close", "--title", TITLE)
+            except AssertionError:
+                pass  # the probe is gone; the kill below still ends the program
             if self.wait_exit(5) is None:
                 self.process.kill()
                 self.process.wait()

@@ -60,7 +60,8 @@ class StartTest(harness.WidgetTestCase):
     def test_screenshot_shows_red_text_on_rounded_window(self):
         left, top, width, height = self.widget.rect()
         shot = self.shot("window")
-        self.widget.screen.crop(shot, (left - 10, top - 10, width + 20, height + 20), "start-window")
+        self.widget.screen.crop(shot, (left - 10, top - 10, width + 20, height + 20),
+                                "start-window")
         rows = self.widget.screen.pixels(shot, (left, top, width, height))
 
         def is_red(pixel):
