@@ -2,19 +2,9 @@
 #include "runtime/properties.h"
 #include "widget/placement.h"
 #include "widget/widget_handlers.h"
+#include "widget/window_handler_support.h"
 
 namespace pellomi {
-namespace {
-
-void SetWindowProperty(int index, std::int32_t value) {
-  SetIntProperty(kCountdownWindowId, kWindowUnitId, index, value);
-}
-
-void SetChecked(UnitId item, bool checked) {
-  SetIntProperty(kCountdownWindowId, item, kMenuPropChecked, checked ? 1 : 0);
-}
-
-}  // namespace
 
 void OnMinimizeToTray(int, const std::int32_t*) {
   SetWindowProperty(kPropVisible, 0);
