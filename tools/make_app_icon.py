@@ -13,9 +13,8 @@ Usage: tools/make_app_icon.py
 """
 import pathlib
 import struct
-import subprocess
-import sys
-import zlib
+
+import make_icon  # the same rendering and PNG decoding as the tray icon
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SVG = ROOT / "assets" / "hourglass.svg"
@@ -25,56 +24,7 @@ PNG_SIZE = 256
 
 
 def render_png(size):
-    return subprocess.run(
-        ["rsvg-convert", "--width", str(size), "--height", str(size), "--format", "png", str(SVG)],
-        check=True, stdout=subprocess.PIPE).stdout
-
-
-def paeth(a, b, c):
-    p = a + b - c
-    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-    if pa <= pb and pa <= pc:
-        return a
-    return b if pb <= pc else c
-
-
-def decode_rgba_png(data, size):
-    """Rows of RGBA bytes, top row first, from an 8-bit RGBA, non-interlaced PNG."""
-    if data[:8] != b"\x89PNG\r\n\x1a\n":
-        sys.exit("rsvg-convert did not produce a PNG")
-    pos, idat, header = 8, b"", None
-    while pos < len(data):
-        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
-        body = data[pos + 8:pos + 8 + length]
-        if kind == b"IHDR":
-            header = struct.unpack(">IIBBBBB", body)
-        elif kind == b"IDAT":
-            idat += body
-        pos += 12 + length
-    width, height, depth, colour, _, _, interlace = header
-    if (width, height, depth, colour, interlace) != (size, size, 8, 6, 0):
-        sys.exit("unexpected PNG format %r" % (header,))
-    raw = zlib.decompress(idat)
-    stride, bpp = width * 4, 4
-    rows, previous = [], bytearray(stride)
-    for y in range(height):
-        start = y * (stride + 1)
-        kind, line = raw[start], bytearray(raw[start + 1:start + 1 + stride])
-        for i in range(stride):
-            left = line[i - bpp] if i >= bpp else 0
-            up = previous[i]
-            upper_left = previous[i - bpp] if i >= bpp else 0
-            if kind == 1:
-                line[i] = (line[i] + left) & 0xFF
-            elif kind == 2:
-                line[i] = (line[i] + up) & 0xFF
-            elif kind == 3:
-                line[i] = (line[i] + (left + up) // 2) & 0xFF
-            elif kind == 4:
-                line[i] = (line[i] + paeth(left, up, upper_left)) & 0xFF
-        rows.append(bytes(line))
-        previous = line
-    return rows
+    return make_icon.render_png(SVG, size)
 
 
 def bitmap_image(rows, size):
@@ -108,7 +58,7 @@ def build_ico(images):
 
 
 def main():
-    images = [(size, bitmap_image(decode_rgba_png(render_png(size), size), size))
+    images = [(size, bitmap_image(make_icon.decode_rgba_png(render_png(size), size), size))
               for size in BITMAP_SIZES]
     images.append((PNG_SIZE, render_png(PNG_SIZE)))
     data = build_ico(images)

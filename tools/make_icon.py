@@ -24,9 +24,9 @@ IMAGE_SIZE = 40 + SIZE * SIZE * 4 + SIZE * SIZE // 8  # 270,376
 FILE_SIZE = 6 + 16 + IMAGE_SIZE  # 270,398
 
 
-def render_png(svg):
+def render_png(svg, size=SIZE):
     return subprocess.run(
-        ["rsvg-convert", "--width", str(SIZE), "--height", str(SIZE), "--format", "png", str(svg)],
+        ["rsvg-convert", "--width", str(size), "--height", str(size), "--format", "png", str(svg)],
         check=True, stdout=subprocess.PIPE).stdout
 
 
@@ -38,7 +38,7 @@ def paeth(a, b, c):
     return b if pb <= pc else c
 
 
-def decode_rgba_png(data):
+def decode_rgba_png(data, size=SIZE):
     """Rows of RGBA bytes, top row first, from an 8-bit RGBA, non-interlaced PNG."""
     if data[:8] != b"\x89PNG\r\n\x1a\n":
         sys.exit("rsvg-convert did not produce a PNG")
@@ -52,7 +52,7 @@ def decode_rgba_png(data):
             idat += body
         pos += 12 + length
     width, height, depth, colour, _, _, interlace = header
-    if (width, height, depth, colour, interlace) != (SIZE, SIZE, 8, 6, 0):
+    if (width, height, depth, colour, interlace) != (size, size, 8, 6, 0):
         sys.exit("unexpected PNG format %r" % (header,))
     raw = zlib.decompress(idat)
     stride, bpp = width * 4, 4
