@@ -2,7 +2,6 @@
 #include "countdown/countdown_caption.h"
 #include "countdown/window_created_handler.h"
 #include "forms/countdown_template.h"
-#include "runtime/byte_array.h"
 #include "runtime/memory_service.h"
 #include "runtime/properties.h"
 #include "tray/tray_setup_win.h"

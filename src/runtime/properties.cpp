@@ -1,7 +1,5 @@
 #include "runtime/properties.h"
 
-#include <cstring>
-
 #include "runtime/byte_array.h"
 #include "runtime/live_unit.h"
 #include "runtime/memory_service.h"

@@ -2,8 +2,6 @@
 
 #include <ole2.h>
 
-#include <cfenv>
-
 #include "platform/gbk_win.h"
 #include "platform/handles_win.h"
 #include "runtime/runtime_error.h"
