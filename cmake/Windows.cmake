@@ -10,13 +10,6 @@ target_link_libraries(pellomi_win PUBLIC ${PELLOMI_SYSTEM_LIBS})
 target_compile_definitions(pellomi_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 pellomi_embed_asset(pellomi_win ${PROJECT_SOURCE_DIR}/assets/hourglass.ico kHourglassIco)
 
-if(MINGW)
-  # One self-contained executable: no libstdc++/libgcc/winpthread DLLs beside it.
-  set(PELLOMI_STATIC_LINK -static -static-libgcc -static-libstdc++)
-  target_compile_options(pellomi_core PUBLIC -ffunction-sections -fdata-sections)
-  set(PELLOMI_SIZE_LINK -Wl,--gc-sections -s)
-endif()
-
 file(GLOB PELLOMI_APP_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/*.cpp
      ${PROJECT_SOURCE_DIR}/src/app/*.rc)
 add_executable(Pellomi WIN32 ${PELLOMI_APP_SOURCES})
@@ -24,7 +17,7 @@ target_link_libraries(Pellomi PRIVATE pellomi_win ${PELLOMI_STATIC_LINK} ${PELLO
 set_target_properties(Pellomi PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 # The resource script pulls in files the RC dependency scan does not see.
 set_source_files_properties(${PROJECT_SOURCE_DIR}/src/app/pellomi.rc PROPERTIES OBJECT_DEPENDS
-  "${PROJECT_SOURCE_DIR}/src/app/pellomi.manifest;${PROJECT_SOURCE_DIR}/src/app/app_resources.h;${PROJECT_SOURCE_DIR}/assets/app-icon.ico")
+  "${PELLOMI_GENERATED_DIR}/pellomi.manifest;${PELLOMI_GENERATED_DIR}/pellomi_version.h;${PROJECT_SOURCE_DIR}/src/app/app_resources.h;${PROJECT_SOURCE_DIR}/assets/app-icon.ico")
 if(MSVC)
   # The manifest comes from the resource script; the linker must not add a second one.
   target_link_options(Pellomi PRIVATE /MANIFEST:NO)

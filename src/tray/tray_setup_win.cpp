@@ -1,6 +1,7 @@
 #include "tray/tray_setup_win.h"
 
 #include "forms/countdown_template.h"
+#include "pellomi_version.h"
 #include "runtime/runtime_state.h"
 #include "runtime/unit_model.h"
 #include "runtime/window_unit_win.h"
@@ -10,9 +11,10 @@
 namespace pellomi {
 namespace {
 
-// Pellomi V1.2 [正在运行]\r\n\r\n作者：Norvane
+// Pellomi V1.2 [正在运行]\r\n\r\n作者：Norvane, the version taken from the build.
 constexpr char kTooltip[] =
-    "Pellomi V1.2 [\xD5\xFD\xD4\xDA\xD4\xCB\xD0\xD0]\r\n\r\n\xD7\xF7\xD5\xDF\xA3\xBANorvane";
+    "Pellomi V" PELLOMI_VERSION_SHORT
+    " [\xD5\xFD\xD4\xDA\xD4\xCB\xD0\xD0]\r\n\r\n\xD7\xF7\xD5\xDF\xA3\xBANorvane";
 
 }  // namespace
 
