@@ -3,10 +3,13 @@
 
 #include <cfenv>
 
-#include "forms/handler_table.h"
-#include "runtime/load_window_win.h"
-#include "runtime/runtime_lifecycle_win.h"
-#include "runtime/runtime_state.h"
+#include "countdown_template.h"
+#include "countdown_units.h"
+#include "form/event_loop_win.h"
+#include "form/runtime_state.h"
+#include "handler_table.h"
+#include "start/load_window_win.h"
+#include "start/runtime_lifecycle_win.h"
 
 namespace {
 
@@ -20,7 +23,7 @@ std::int32_t StartupRoutine() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace pellomi;
-  InitRuntime(ResolveProgramHandler);
+  InitRuntime({BuildCountdownTemplate, ResolveProgramHandler});
   // All arithmetic relies on round-to-nearest with every exception masked.
   std::fesetenv(FE_DFL_ENV);
   RegisterCleanup(ProgramCleanup);
