@@ -21,9 +21,15 @@ if(MSVC)
   target_link_options(Pellomi PRIVATE /MANIFEST:NO)
 endif()
 
-# Release archive: the program with its readme and licence, nothing from the tests.
+# Release archive: the program, a readme for the people who run it and the licence, nothing from
+# the tests. The texts get Windows line ends so that every Notepad shows them right.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/README.txt.in ${PELLOMI_GENERATED_DIR}/README.txt
+               @ONLY NEWLINE_STYLE WIN32)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${PELLOMI_GENERATED_DIR}/LICENSE.txt
+               @ONLY NEWLINE_STYLE WIN32)
 install(TARGETS Pellomi RUNTIME DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
+install(FILES ${PELLOMI_GENERATED_DIR}/README.txt ${PELLOMI_GENERATED_DIR}/LICENSE.txt
+        DESTINATION .)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(PELLOMI_PACKAGE_ARCH win64)
 else()
