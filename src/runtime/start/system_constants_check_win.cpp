@@ -1,7 +1,8 @@
 // The window-free headers copy Windows constants so that their logic builds and is tested on any
 // host; here each copy is checked against <windows.h>, so a typo cannot hide.
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include <cstddef>
 
