@@ -77,6 +77,11 @@ foreach(test_source ${PELLOMI_WIN_TESTS})
   add_test(NAME win.${test_name} COMMAND ${test_name})
   set_tests_properties(win.${test_name} PROPERTIES LABELS windows RESOURCE_LOCK wine_desktop)
 endforeach()
+# The clock test runs in a time zone that Windows reads but the C runtime cannot, as developer
+# shells set TZ.
+if(TARGET countdown_clock_test)
+  set_tests_properties(win.countdown_clock_test PROPERTIES ENVIRONMENT TZ=America/Los_Angeles)
+endif()
 # The version test reads the resources of Pellomi.exe beside it and compares with the project's
 # version.
 if(TARGET version_info_test)

@@ -2,7 +2,10 @@
 #include <windows.h>
 
 #include <cfenv>
+#include <variant>
 
+#include "countdown/command_line_win.h"
+#include "countdown/window_created_handler.h"
 #include "forms/handler_table.h"
 #include "runtime/load_window_win.h"
 #include "runtime/runtime_lifecycle_win.h"
@@ -20,6 +23,10 @@ std::int32_t StartupRoutine() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace pellomi;
+  // Bad arguments end the program before any window or tray icon exists.
+  const OptionsOutcome options = ReadCommandLineOptions();
+  if (!std::holds_alternative<CountdownOptions>(options)) return ShowOptionsBox(options);
+  UseCountdownOptions(std::get<CountdownOptions>(options));
   InitRuntime(ResolveProgramHandler);
   // All arithmetic relies on round-to-nearest with every exception masked.
   std::fesetenv(FE_DFL_ENV);

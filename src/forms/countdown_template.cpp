@@ -59,6 +59,8 @@ constexpr char kProductLabelName[] =
 
 constexpr int kCreatedEvent = 0;
 constexpr int kTrayEvent = 9;
+constexpr int kTimeChangedEvent = 13;
+constexpr int kResumedEvent = 14;
 constexpr int kTimerElapsedEvent = 0;
 
 HandlerRoutine Resolve(HandlerResolver resolve, const char* name) {
@@ -106,7 +108,9 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
   UnitRecord window = Component(UnitKind::kWindow, kWindowUnitId, "", 50, 50, 300, 120, true);
   window.kindData = SaveWindowRecord(CountdownWindowRecord());
   window.bindings = {{kCreatedEvent, resolve("OnWindowCreated")},
-                     {kTrayEvent, resolve("OnTrayEvent")}};
+                     {kTrayEvent, resolve("OnTrayEvent")},
+                     {kTimeChangedEvent, resolve("OnClockChanged")},
+                     {kResumedEvent, resolve("OnClockChanged")}};
   t.units.push_back(std::move(window));
 
   UnitRecord timer = Component(UnitKind::kTimer, units::kTimer, kTimerName, 232, 8, 32, 32, false);
@@ -138,7 +142,8 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
 }
 
 std::vector<std::string_view> CountdownHandlerNames() {
-  std::vector<std::string_view> names = {"OnWindowCreated", "OnTrayEvent", "OnTimer"};
+  std::vector<std::string_view> names = {"OnWindowCreated", "OnTrayEvent", "OnClockChanged",
+                                         "OnTimer"};
   for (const MenuItemDef& def : kMenuItems) {
     if (def.handler != nullptr) names.push_back(def.handler);
   }

@@ -291,6 +291,12 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
+    case WM_TIMECHANGE:
+      FireEvent(id_, 0, kEventTimeChanged, 0, nullptr);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) FireEvent(id_, 0, kEventResumed, 0, nullptr);
+      break;  // the default answer grants every request
     default:
       break;
   }

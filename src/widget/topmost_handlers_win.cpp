@@ -1,4 +1,5 @@
-// Always-on-top on request, and its re-assertion on every timer tick.
+// Always-on-top on request; the timer tick, which re-asserts it and keeps the count current.
+#include "countdown/window_created_handler.h"
 #include "runtime/properties.h"
 #include "widget/placement.h"
 #include "widget/widget_handlers.h"
@@ -24,6 +25,7 @@ void OnTimer(int, const std::int32_t*) {
   if (GetIntProperty(kCountdownWindowId, kItemSetTopmost, kMenuPropChecked) != 0) {
     SetWindowProperty(kWindowPropAlwaysOnTop, 1);
   }
+  RecountOnNewDay();
 }
 
 }  // namespace pellomi

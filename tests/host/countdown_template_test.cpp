@@ -113,11 +113,13 @@ TEST(CountdownTemplate, MenuLevelsCaptionsAndInitialMarks) {
 
 TEST(CountdownTemplate, EventBindings) {
   WindowTemplate t = BuildCountdownTemplate(RecordingResolver);
-  ASSERT_EQ(t.units[0].bindings.size(), 2u);
-  EXPECT_EQ(t.units[0].bindings[0].event, 0);
-  EXPECT_EQ(HandlerNameOf(t.units[0].bindings[0].handler), "OnWindowCreated");
-  EXPECT_EQ(t.units[0].bindings[1].event, 9);
-  EXPECT_EQ(HandlerNameOf(t.units[0].bindings[1].handler), "OnTrayEvent");
+  const std::pair<int, std::string> windowBindings[] = {
+      {0, "OnWindowCreated"}, {9, "OnTrayEvent"}, {13, "OnClockChanged"}, {14, "OnClockChanged"}};
+  ASSERT_EQ(t.units[0].bindings.size(), std::size(windowBindings));
+  for (std::size_t i = 0; i < std::size(windowBindings); ++i) {
+    EXPECT_EQ(t.units[0].bindings[i].event, windowBindings[i].first);
+    EXPECT_EQ(HandlerNameOf(t.units[0].bindings[i].handler), windowBindings[i].second);
+  }
   ASSERT_EQ(t.units[1].bindings.size(), 1u);
   EXPECT_EQ(HandlerNameOf(t.units[1].bindings[0].handler), "OnTimer");
   EXPECT_TRUE(t.units[25].bindings.empty());
