@@ -2,25 +2,23 @@
 # end-to-end tests that drive the real program.
 # The program's icon, version block and manifest come from src/app/pellomi.rc.
 enable_language(RC)
-add_library(pellomi_win STATIC ${PELLOMI_WIN_SOURCES})
-target_link_libraries(pellomi_win PUBLIC pellomi_core)
 set(PELLOMI_SYSTEM_LIBS user32 gdi32 shell32 ole32 kernel32)
 set(PELLOMI_TEST_SYSTEM_LIBS oleaut32 version)
-target_link_libraries(pellomi_win PUBLIC ${PELLOMI_SYSTEM_LIBS})
-target_compile_definitions(pellomi_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-pellomi_embed_asset(pellomi_win ${PROJECT_SOURCE_DIR}/assets/hourglass.ico kHourglassIco)
+target_link_libraries(pellomi_platform PUBLIC ${PELLOMI_SYSTEM_LIBS})
+target_compile_definitions(pellomi_platform PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+pellomi_embed_asset(pellomi_program ${PROJECT_SOURCE_DIR}/assets/hourglass.ico kHourglassIco)
 
 if(MINGW)
   # One self-contained executable: no libstdc++/libgcc/winpthread DLLs beside it.
   set(PELLOMI_STATIC_LINK -static -static-libgcc -static-libstdc++)
-  target_compile_options(pellomi_core PUBLIC -ffunction-sections -fdata-sections)
+  target_compile_options(pellomi_platform PUBLIC -ffunction-sections -fdata-sections)
   set(PELLOMI_SIZE_LINK -Wl,--gc-sections -s)
 endif()
 
 file(GLOB PELLOMI_APP_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/*.cpp
      ${PROJECT_SOURCE_DIR}/src/app/*.rc)
 add_executable(Pellomi WIN32 ${PELLOMI_APP_SOURCES})
-target_link_libraries(Pellomi PRIVATE pellomi_win ${PELLOMI_STATIC_LINK} ${PELLOMI_SIZE_LINK})
+target_link_libraries(Pellomi PRIVATE pellomi_program ${PELLOMI_STATIC_LINK} ${PELLOMI_SIZE_LINK})
 set_target_properties(Pellomi PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 # The resource script pulls in files the RC dependency scan does not see.
 set_source_files_properties(${PROJECT_SOURCE_DIR}/src/app/pellomi.rc PROPERTIES OBJECT_DEPENDS
@@ -66,8 +64,9 @@ add_subdirectory(${PELLOMI_GOOGLETEST_SOURCE} googletest EXCLUDE_FROM_ALL)
 file(GLOB PELLOMI_WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/support/*.cpp)
 add_library(pellomi_win_test_support STATIC ${PELLOMI_WIN_TEST_SUPPORT}
             ${PROJECT_SOURCE_DIR}/tests/windows/support/empty.cpp)
-target_link_libraries(pellomi_win_test_support PUBLIC pellomi_win gtest ${PELLOMI_TEST_SYSTEM_LIBS})
-target_include_directories(pellomi_win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+target_link_libraries(pellomi_win_test_support PUBLIC pellomi_program gtest ${PELLOMI_TEST_SYSTEM_LIBS})
+target_include_directories(pellomi_win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests
+                           ${PROJECT_SOURCE_DIR}/src)
 file(GLOB PELLOMI_WIN_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/*_test.cpp)
 foreach(test_source ${PELLOMI_WIN_TESTS})
   get_filename_component(test_name ${test_source} NAME_WE)

@@ -4,12 +4,15 @@
 #include <cfenv>
 #include <variant>
 
-#include "countdown/command_line_win.h"
-#include "countdown/window_created_handler.h"
-#include "forms/handler_table.h"
-#include "runtime/load_window_win.h"
-#include "runtime/runtime_lifecycle_win.h"
-#include "runtime/runtime_state.h"
+#include "command_line_win.h"
+#include "countdown_template.h"
+#include "countdown_units.h"
+#include "form/event_loop_win.h"
+#include "form/runtime_state.h"
+#include "handler_table.h"
+#include "start/load_window_win.h"
+#include "start/runtime_lifecycle_win.h"
+#include "window_created_handler.h"
 
 namespace {
 
@@ -27,7 +30,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const OptionsOutcome options = ReadCommandLineOptions();
   if (!std::holds_alternative<CountdownOptions>(options)) return ShowOptionsBox(options);
   UseCountdownOptions(std::get<CountdownOptions>(options));
-  InitRuntime(ResolveProgramHandler);
+  InitRuntime({BuildCountdownTemplate, ResolveProgramHandler});
   // All arithmetic relies on round-to-nearest with every exception masked.
   std::fesetenv(FE_DFL_ENV);
   RegisterCleanup(ProgramCleanup);

@@ -1,4 +1,4 @@
-#include "platform/gbk_win.h"
+#include "gbk_win.h"
 
 #include <windows.h>
 

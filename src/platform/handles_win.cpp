@@ -1,4 +1,4 @@
-#include "platform/handles_win.h"
+#include "handles_win.h"
 
 namespace pellomi::platform {
 namespace {

@@ -3,7 +3,7 @@
 file(GLOB PELLOMI_PROBE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/probe/*.cpp)
 add_executable(pellomi-probe ${PELLOMI_PROBE_SOURCES}
                              ${PROJECT_SOURCE_DIR}/src/platform/handles_win.cpp)
-target_include_directories(pellomi-probe PRIVATE ${PROJECT_SOURCE_DIR}/src
+target_include_directories(pellomi-probe PRIVATE ${PROJECT_SOURCE_DIR}/src/platform
                                                  ${PROJECT_SOURCE_DIR}/tools/probe)
 target_compile_definitions(pellomi-probe PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(pellomi-probe PRIVATE user32 gdi32 shell32 ${PELLOMI_STATIC_LINK})

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <span>
 
-#include "widget/label_record.h"
+#include "label/label_record.h"
 
 namespace {
 

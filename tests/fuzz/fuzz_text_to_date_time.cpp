@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "countdown/date_time.h"
-#include "countdown/text_to_date_time.h"
+#include "commands/date_time.h"
+#include "commands/text_to_date_time.h"
 
 namespace {
 

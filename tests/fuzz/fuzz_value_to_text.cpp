@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "countdown/date_time.h"
-#include "countdown/text_to_date_time.h"
-#include "countdown/value_to_text.h"
-#include "runtime/memory_service.h"
-#include "runtime/typed_value.h"
+#include "commands/date_time.h"
+#include "commands/text_to_date_time.h"
+#include "commands/value_to_text.h"
+#include "form/memory_service.h"
+#include "form/typed_value.h"
 
 namespace {
 

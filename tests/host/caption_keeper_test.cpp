@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "countdown/caption_keeper.h"
-#include "countdown/countdown_caption.h"
-#include "runtime/memory_service.h"
+#include "caption_keeper.h"
+#include "countdown_caption.h"
+#include "form/memory_service.h"
 
 namespace pellomi {
 namespace {

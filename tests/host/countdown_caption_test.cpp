@@ -2,10 +2,9 @@
 
 #include <string>
 
-#include "countdown/caption_keeper.h"
-#include "countdown/countdown_caption.h"
-#include "countdown/text_to_date_time.h"
-#include "runtime/memory_service.h"
+#include "commands/text_to_date_time.h"
+#include "countdown_caption.h"
+#include "form/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "countdown/countdown_options.h"
+#include "countdown_options.h"
 
 namespace pellomi {
 namespace {

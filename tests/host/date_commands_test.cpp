@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "countdown/date_commands.h"
-#include "countdown/date_time.h"
-#include "runtime/memory_service.h"
+#include "commands/date_commands.h"
+#include "commands/date_time.h"
+#include "form/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "countdown/date_time.h"
+#include "commands/date_time.h"
 
 namespace pellomi {
 namespace {

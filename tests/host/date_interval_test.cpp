@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "countdown/date_time.h"
+#include "commands/date_time.h"
 
 namespace pellomi {
 namespace {

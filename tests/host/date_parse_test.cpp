@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "countdown/date_time.h"
-#include "countdown/text_to_date_time.h"
+#include "commands/date_time.h"
+#include "commands/text_to_date_time.h"
 
 namespace pellomi {
 namespace {

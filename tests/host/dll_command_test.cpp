@@ -1,4 +1,4 @@
-#include "widget/dll_command.h"
+#include "late_bound/dll_command.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/runtime_error.h"
+#include "form/runtime_error.h"
 
 namespace pellomi {
 namespace {

@@ -1,10 +1,10 @@
 // Event delivery: suspension, bindings, menu items and the fatal cases.
 #include <gtest/gtest.h>
 
+#include "form/runtime_error.h"
+#include "form/runtime_texts.h"
+#include "form/unit_notifications.h"
 #include "host/support/runtime_fixture.h"
-#include "runtime/runtime_error.h"
-#include "runtime/runtime_texts.h"
-#include "runtime/unit_notifications.h"
 
 namespace pellomi {
 namespace {

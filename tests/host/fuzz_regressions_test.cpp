@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "countdown/date_time.h"
-#include "countdown/text_to_date_time.h"
-#include "countdown/value_to_text.h"
-#include "runtime/memory_service.h"
-#include "runtime/typed_value.h"
+#include "commands/date_time.h"
+#include "commands/text_to_date_time.h"
+#include "commands/value_to_text.h"
+#include "form/memory_service.h"
+#include "form/typed_value.h"
+#include "label/label_record.h"
 #include "tray/ico_reader.h"
-#include "widget/label_record.h"
 
 namespace pellomi {
 namespace {

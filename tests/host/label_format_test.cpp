@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "forms/label_records.h"
-#include "widget/label_format.h"
-#include "widget/label_record.h"
+#include "label/label_format.h"
+#include "label/label_record.h"
+#include "label_records.h"
 
 namespace pellomi {
 namespace {

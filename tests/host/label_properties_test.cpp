@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "widget/label_properties.h"
+#include "label/label_properties.h"
 
 namespace pellomi {
 namespace {

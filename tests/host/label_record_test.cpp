@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "forms/label_records.h"
-#include "widget/label_font.h"
-#include "widget/label_record.h"
+#include "label/label_font.h"
+#include "label/label_record.h"
+#include "label_records.h"
 
 namespace pellomi {
 namespace {

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "countdown/value_to_text.h"
-#include "runtime/memory_service.h"
-#include "runtime/unit_model.h"
-#include "tray/message_box_rules.h"
+#include "commands/value_to_text.h"
+#include "countdown_units.h"
+#include "form/memory_service.h"
+#include "form/unit_model.h"
+#include "message_box/message_box_rules.h"
 
 namespace pellomi {
 namespace {

@@ -1,4 +1,4 @@
-#include "widget/placement.h"
+#include "placement.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 
 #include <cstring>
 
+#include "form/memory_service.h"
+#include "form/runtime_error.h"
+#include "form/runtime_texts.h"
+#include "form/window_record.h"
 #include "host/support/runtime_fixture.h"
-#include "runtime/memory_service.h"
-#include "runtime/runtime_error.h"
-#include "runtime/runtime_texts.h"
-#include "runtime/window_record.h"
 
 namespace pellomi {
 namespace {

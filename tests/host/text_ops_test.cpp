@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "countdown/text_ops.h"
-#include "runtime/memory_service.h"
+#include "commands/text_ops.h"
+#include "form/memory_service.h"
 
 namespace pellomi {
 namespace {

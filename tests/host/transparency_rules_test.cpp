@@ -1,4 +1,5 @@
-#include "widget/transparency_rules.h"
+#include "layered/transparency_rules.h"
+#include "alpha_levels.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,13 @@
 
 #include <cstring>
 
+#include "form/byte_array.h"
+#include "form/live_unit.h"
+#include "form/memory_service.h"
+#include "form/runtime_error.h"
+#include "form/runtime_texts.h"
 #include "host/support/runtime_fixture.h"
-#include "runtime/byte_array.h"
-#include "runtime/live_unit.h"
-#include "runtime/memory_service.h"
-#include "runtime/properties.h"
-#include "runtime/runtime_error.h"
-#include "runtime/runtime_texts.h"
+#include "properties/properties.h"
 
 namespace pellomi {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "countdown/date_time.h"
-#include "countdown/value_to_text.h"
-#include "runtime/memory_service.h"
+#include "commands/date_time.h"
+#include "commands/value_to_text.h"
+#include "form/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -7,11 +7,11 @@
 #include <ctime>
 #include <string>
 
-#include "countdown/clock_source.h"
-#include "countdown/countdown_caption.h"
-#include "forms/countdown_template.h"
-#include "platform/gbk_win.h"
-#include "runtime/window_lookup.h"
+#include "commands/clock_source.h"
+#include "countdown_caption.h"
+#include "countdown_template.h"
+#include "form/window_lookup.h"
+#include "gbk_win.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

@@ -7,14 +7,14 @@
 #include <array>
 #include <string>
 
-#include "forms/countdown_units.h"
-#include "platform/handles_win.h"
-#include "runtime/properties.h"
-#include "runtime/runtime_lifecycle_win.h"
-#include "runtime/runtime_state.h"
-#include "runtime/template_store.h"
-#include "tray/menu_plan.h"
-#include "tray/menu_win.h"
+#include "countdown_units.h"
+#include "form/runtime_state.h"
+#include "form/template_store.h"
+#include "handles_win.h"
+#include "menu/menu_plan.h"
+#include "menu/menu_win.h"
+#include "properties/properties.h"
+#include "start/runtime_lifecycle_win.h"
 #include "tray/tray_record.h"
 #include "windows/support/runtime_harness.h"
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "runtime/runtime_error.h"
-#include "widget/dll_command_win.h"
+#include "form/runtime_error.h"
+#include "late_bound/dll_command_win.h"
 
 namespace pellomi {
 namespace {

@@ -7,11 +7,12 @@
 #include <cstdio>
 #include <string>
 
-#include "forms/countdown_units.h"
-#include "forms/handler_table.h"
-#include "platform/gbk_win.h"
-#include "runtime/properties.h"
-#include "runtime/runtime_lifecycle_win.h"
+#include "countdown_units.h"
+#include "form/event_loop_win.h"
+#include "gbk_win.h"
+#include "handler_table.h"
+#include "properties/properties.h"
+#include "start/runtime_lifecycle_win.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "forms/countdown_template.h"
-#include "forms/handler_table.h"
-#include "platform/gbk_win.h"
-#include "runtime/load_window_win.h"
-#include "runtime/properties.h"
-#include "runtime/runtime_error.h"
-#include "runtime/runtime_lifecycle_win.h"
-#include "runtime/runtime_state.h"
-#include "runtime/runtime_texts.h"
-#include "runtime/unit_notifications.h"
-#include "runtime/window_unit_win.h"
+#include "countdown_template.h"
+#include "form/runtime_error.h"
+#include "form/runtime_state.h"
+#include "form/runtime_texts.h"
+#include "form/unit_notifications.h"
+#include "gbk_win.h"
+#include "handler_table.h"
+#include "properties/properties.h"
+#include "start/load_window_win.h"
+#include "start/runtime_lifecycle_win.h"
+#include "units/window_unit_win.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

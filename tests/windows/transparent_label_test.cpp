@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "forms/label_records.h"
-#include "platform/handles_win.h"
-#include "runtime/runtime_state.h"
-#include "widget/label_font.h"
-#include "widget/label_record.h"
-#include "widget/label_record_win.h"
-#include "widget/transparent_label_win.h"
+#include "countdown_units.h"
+#include "form/runtime_state.h"
+#include "handles_win.h"
+#include "label/label_font.h"
+#include "label/label_record.h"
+#include "label/label_record_win.h"
+#include "label/transparent_label_win.h"
+#include "label_records.h"
 
 namespace pellomi {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/handles_win.h"
-#include "runtime/typed_value.h"
-#include "tray/embedded_icon.h"
+#include "embedded_icon.h"
+#include "form/typed_value.h"
+#include "handles_win.h"
+#include "message_box/message_box_win.h"
 #include "tray/icon_from_ico_win.h"
-#include "tray/message_box_win.h"
 #include "tray/set_tray_icon_win.h"
 #include "tray/tray_icon_win.h"
 

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "countdown/date_time.h"
+#include "commands/date_time.h"
 
 namespace pellomi {
 namespace {

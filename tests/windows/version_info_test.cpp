@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/app_resources.h"
-#include "platform/handles_win.h"
+#include "handles_win.h"
 
 namespace pellomi {
 namespace {

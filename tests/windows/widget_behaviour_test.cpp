@@ -7,12 +7,12 @@
 #include <array>
 #include <initializer_list>
 
-#include "forms/countdown_template.h"
-#include "platform/handles_win.h"
-#include "runtime/properties.h"
-#include "widget/dll_command_win.h"
-#include "widget/transparency_win.h"
-#include "widget/widget_handlers.h"
+#include "countdown_template.h"
+#include "handles_win.h"
+#include "late_bound/dll_command_win.h"
+#include "layered/transparency_win.h"
+#include "properties/properties.h"
+#include "widget_handlers.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/handles_win.h"
+#include "handles_win.h"
 #include "probe_commands_win.h"
 #include "probe_json_win.h"
 

@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "platform/handles_win.h"
+#include "handles_win.h"
 #include "probe_commands_win.h"
 #include "probe_json_win.h"
 

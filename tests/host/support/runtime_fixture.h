@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/countdown_template.h"
-#include "runtime/runtime_state.h"
+#include "countdown_template.h"
+#include "form/runtime_state.h"
 
 namespace pellomi::testing {
 

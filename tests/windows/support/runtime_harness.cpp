@@ -2,12 +2,14 @@
 
 #include <vector>
 
-#include "forms/handler_table.h"
-#include "runtime/identifiers.h"
-#include "runtime/load_window_win.h"
-#include "runtime/runtime_lifecycle_win.h"
-#include "runtime/runtime_state.h"
-#include "runtime/window_lookup.h"
+#include "countdown_template.h"
+#include "countdown_units.h"
+#include "form/identifiers.h"
+#include "form/runtime_state.h"
+#include "form/window_lookup.h"
+#include "handler_table.h"
+#include "start/load_window_win.h"
+#include "start/runtime_lifecycle_win.h"
 
 namespace pellomi::testing {
 namespace {
@@ -48,7 +50,7 @@ BOOL CALLBACK CollectStaticText(HWND hwnd, LPARAM lParam) {
 void EnsureRuntime(HandlerRoutine (*resolve)(std::string_view)) {
   if (g_initialised) return;
   g_initialised = true;
-  InitRuntime(resolve != nullptr ? resolve : ResolveProgramHandler);
+  InitRuntime({BuildCountdownTemplate, resolve != nullptr ? resolve : ResolveProgramHandler});
   Runtime().runStarted = false;  // tests pump themselves; no quit message on destruction
 }
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/unit_model.h"
+#include "countdown_units.h"
+#include "form/unit_model.h"
 
 namespace pellomi::testing {
 

@@ -1,0 +1,16 @@
+#pragma once
+// The countdown window's template: its units in order, their fields and event bindings.
+#include <string_view>
+
+#include "countdown_units.h"
+#include "form/program_definition.h"
+
+namespace pellomi {
+
+// Builds the countdown window's template, binding handler names through `resolve`.
+WindowTemplate BuildCountdownTemplate(HandlerResolver resolve);
+
+// The handler names the template binds, in template order (for checking a resolver).
+std::vector<std::string_view> CountdownHandlerNames();
+
+}  // namespace pellomi

@@ -1,0 +1,64 @@
+#pragma once
+// Window-free rules of the placement presets and the menu items of position, visibility and
+// always-on-top.
+#include <array>
+#include <cstdint>
+#include <utility>
+
+#include "countdown_units.h"
+#include "form/identifiers.h"
+
+namespace pellomi {
+
+enum class PlacementPreset {
+  kTopLeft,
+  kTopCenter,
+  kTopRight,
+  kBottomLeft,
+  kBottomCenter,
+  kBottomRight
+};
+
+inline constexpr std::int32_t kScreenMargin = 10;
+
+struct ScreenPoint {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const ScreenPoint&) const = default;
+};
+
+// The preset's top-left corner for a window of `width` x `height` on the whole primary screen
+// (taskbar included). Computed in double precision and truncated toward zero; a window larger
+// than the screen is placed as computed, partly off the screen.
+ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
+                           std::int32_t screenHeight, std::int32_t width, std::int32_t height);
+
+// Position items, in the order their check marks are written.
+inline constexpr UnitId kItemTopLeft = units::kPlaceTopLeft;
+inline constexpr UnitId kItemBottomLeft = units::kPlaceBottomLeft;
+inline constexpr UnitId kItemTopRight = units::kPlaceTopRight;
+inline constexpr UnitId kItemBottomRight = units::kPlaceBottomRight;
+inline constexpr UnitId kItemTopCenter = units::kPlaceTopCenter;
+inline constexpr UnitId kItemBottomCenter = units::kPlaceBottomCenter;
+inline constexpr std::array<UnitId, 6> kPositionItems = {kItemTopLeft,   kItemBottomLeft,
+                                                         kItemTopRight,  kItemBottomRight,
+                                                         kItemTopCenter, kItemBottomCenter};
+
+UnitId PositionItemOf(PlacementPreset preset);
+
+// The check-mark writes of a group, in the group's order: 1 for `chosen`, 0 for the others.
+using CheckWrite = std::pair<UnitId, std::int32_t>;
+template <std::size_t N>
+std::array<CheckWrite, N> CheckWritesFor(const std::array<UnitId, N>& group, UnitId chosen) {
+  std::array<CheckWrite, N> writes{};
+  for (std::size_t i = 0; i < N; ++i) writes[i] = {group[i], group[i] == chosen ? 1 : 0};
+  return writes;
+}
+
+// Visibility and always-on-top items.
+inline constexpr UnitId kItemMinimizeToTray = units::kMinimizeToTray;
+inline constexpr UnitId kItemShowMainWindow = units::kShowMainWindow;
+inline constexpr UnitId kItemSetTopmost = units::kSetTopmost;
+inline constexpr UnitId kItemCancelTopmost = units::kCancelTopmost;
+
+}  // namespace pellomi

@@ -1,0 +1,31 @@
+// Always-on-top on request; the timer tick, which re-asserts it and keeps the count current.
+#include "placement.h"
+#include "properties/properties.h"
+#include "widget_handlers.h"
+#include "window_created_handler.h"
+#include "window_handler_support.h"
+
+namespace pellomi {
+
+void OnSetTopmost(int, const std::int32_t*) {
+  SetWindowProperty(kWindowPropAlwaysOnTop, 1);
+  SetChecked(kItemSetTopmost, true);
+  SetChecked(kItemCancelTopmost, false);
+}
+
+void OnCancelTopmost(int, const std::int32_t*) {
+  SetWindowProperty(kWindowPropAlwaysOnTop, 0);
+  SetChecked(kItemCancelTopmost, true);
+  SetChecked(kItemSetTopmost, false);
+}
+
+void OnTimer(int, const std::int32_t*) {
+  // The check mark is the only record of whether always-on-top is wanted. The property write
+  // neither shows nor activates the window, so a hidden widget stays hidden.
+  if (GetIntProperty(kCountdownWindowId, kItemSetTopmost, kMenuPropChecked) != 0) {
+    SetWindowProperty(kWindowPropAlwaysOnTop, 1);
+  }
+  RecountOnNewDay();
+}
+
+}  // namespace pellomi

@@ -1,0 +1,44 @@
+#include "countdown_template.h"
+#include "message_box/message_box_win.h"
+#include "tray_handlers.h"
+#include "window_commands/popup_menu_win.h"
+#include "window_commands/window_destroy_win.h"
+
+namespace pellomi {
+namespace {
+
+constexpr char kExitQuestion[] =  // 确定要退出程序？
+    "\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xB3\xCC\xD0\xF2\xA3\xBF";
+constexpr char kExitCaption[] = "\xCC\xE1\xCA\xBE";  // 提示
+constexpr std::int32_t kOkCancelQuestion = 33;       // MB_OKCANCEL | MB_ICONQUESTION
+constexpr std::int32_t kResultOk = 0;
+
+TypedValue WindowReference() {
+  return TypedValue::UnitRef(kCountdownWindowId, kWindowUnitId,
+                             UnitReferenceKindCode(UnitKind::kWindow));
+}
+
+}  // namespace
+
+void OnTrayEvent(int /*argCount*/, const std::int32_t* /*args*/) {
+  TypedValue args[] = {
+      WindowReference(),
+      TypedValue::UnitRef(kCountdownWindowId, units::kTrayMenu,
+                          UnitReferenceKindCode(UnitKind::kMenuItem)),
+  };
+  TypedValue result;
+  ShowPopupMenuCommand(2, args, &result);
+}
+
+void OnExit(int /*argCount*/, const std::int32_t* /*args*/) {
+  TypedValue boxArgs[] = {TypedValue::Text(kExitQuestion), TypedValue::Integer(kOkCancelQuestion),
+                          TypedValue::Text(kExitCaption)};
+  TypedValue answer;
+  ShowMessageBoxCommand(3, boxArgs, &answer);
+  if (answer.AsInt() != kResultOk) return;
+  TypedValue destroyArgs[] = {WindowReference()};
+  TypedValue result;
+  RequestWindowDestroyCommand(1, destroyArgs, &result);
+}
+
+}  // namespace pellomi

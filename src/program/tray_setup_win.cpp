@@ -1,0 +1,29 @@
+#include "tray_setup_win.h"
+
+#include "countdown_template.h"
+#include "embedded_icon.h"
+#include "form/unit_model.h"
+#include "window_commands/tray_icon_command_win.h"
+
+namespace pellomi {
+namespace {
+
+// Pellomi V1.2 [正在运行]\r\n\r\n作者：Norvane
+constexpr char kTooltip[] =
+    "Pellomi V1.2 [\xD5\xFD\xD4\xDA\xD4\xCB\xD0\xD0]\r\n\r\n\xD7\xF7\xD5\xDF\xA3\xBANorvane";
+
+}  // namespace
+
+void InstallCountdownTrayIcon() {
+  // The icon is a byte-array constant: handed over as it lies in the program, not copied.
+  TypedValue args[] = {
+      TypedValue::UnitRef(kCountdownWindowId, kWindowUnitId,
+                          UnitReferenceKindCode(UnitKind::kWindow)),
+      TypedValue::Pointer(kHourglassIco_block, ValueKind::kByteArray),
+      TypedValue::Text(kTooltip),
+  };
+  TypedValue result;
+  SetTrayIconCommand(3, args, &result);
+}
+
+}  // namespace pellomi

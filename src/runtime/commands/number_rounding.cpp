@@ -1,0 +1,36 @@
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "commands/date_time.h"
+
+namespace pellomi {
+namespace {
+
+// 0.999999999999 as the exact double the day count has always been compared with.
+constexpr double kNearlyWhole = std::bit_cast<double>(std::uint64_t{0x3FEFFFFFFFFFDCD1});
+constexpr double kTwoTo63 = 9223372036854775808.0;
+
+}  // namespace
+
+std::int64_t TruncateToInt64(double x) {
+  // Out of range (NaN included) would be undefined in C++; the processor yields INT64_MIN.
+  if (std::isnan(x) || x >= kTwoTo63 || x < -kTwoTo63) {
+    return std::numeric_limits<std::int64_t>::min();
+  }
+  return static_cast<std::int64_t>(x);
+}
+
+std::int32_t TruncateToInt(double x) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(TruncateToInt64(x)));
+}
+
+std::int32_t FloorWithTolerance(double x) {
+  const double whole = std::trunc(x);
+  const double fraction = x - whole;
+  if (std::fabs(fraction) > kNearlyWhole) x = x > 0 ? whole + 1.0 : whole - 1.0;
+  return TruncateToInt(std::floor(x));
+}
+
+}  // namespace pellomi

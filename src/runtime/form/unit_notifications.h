@@ -1,0 +1,14 @@
+#pragma once
+// Notifications that units send to the runtime.
+#include "form/identifiers.h"
+
+namespace pellomi {
+
+// A unit's window has been destroyed (its last message processed): the runtime clears the unit's
+// object slot and its cursor; for the window's own unit it drops the working copy of the table.
+void NotifyUnitDestroyed(WindowId window, UnitId unit);
+
+// Fires an event of a unit; false when no handler ran. See events.h for the rules.
+bool FireEvent(WindowId window, UnitId unit, int event, int argCount, const std::int32_t* args);
+
+}  // namespace pellomi

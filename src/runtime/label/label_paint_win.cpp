@@ -1,0 +1,66 @@
+#include "label/label_paint_win.h"
+
+#include <cwchar>
+#include <string>
+
+#include "gbk_win.h"
+#include "handles_win.h"
+#include "label/label_font.h"
+#include "label/label_format.h"
+
+namespace pellomi {
+namespace {
+
+// A new font from the stored LOGFONTA block; empty when the block is not one or creation fails.
+platform::UniqueFont MakeLabelFont(const std::vector<std::uint8_t>& block) {
+  std::optional<LogFontFields> stored = DecodeLogFont(block);
+  if (!stored) return {};
+  LogFontFields f = FontForDrawing(*stored);
+  LOGFONTW font{};
+  font.lfHeight = f.height;
+  font.lfWidth = f.width;
+  font.lfEscapement = f.escapement;
+  font.lfOrientation = f.orientation;
+  font.lfWeight = f.weight;
+  font.lfItalic = f.italic;
+  font.lfUnderline = f.underline;
+  font.lfStrikeOut = f.strikeOut;
+  font.lfCharSet = f.charSet;
+  font.lfOutPrecision = f.outPrecision;
+  font.lfClipPrecision = f.clipPrecision;
+  font.lfQuality = f.quality;
+  font.lfPitchAndFamily = f.pitchAndFamily;
+  std::wstring face = platform::WideFromGbk(f.face);
+  std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return platform::UniqueFont(CreateFontIndirectW(&font));
+}
+
+void DrawPass(HDC dc, const std::wstring& text, RECT area, const TextPass& pass, UINT format) {
+  OffsetRect(&area, pass.dx, pass.dy);
+  SetTextColor(dc, pass.colour);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+}
+
+}  // namespace
+
+void PaintLabel(HWND label, const LabelRecord& record) {
+  platform::PaintScope paint(label);
+  HDC dc = paint.Dc();
+  if (dc == nullptr || record.caption.empty()) return;
+  RECT area{};
+  GetClientRect(label, &area);
+
+  // A new font on every paint: the record may have changed since the last one.
+  platform::UniqueFont font = MakeLabelFont(record.font);
+  HGDIOBJ chosen = font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT);
+  platform::ScopedSelection selection(dc, chosen);
+
+  const UINT format = LabelDrawFormat(record);
+  const std::wstring text = platform::WideFromGbk(record.caption);
+  SetBkMode(dc, TRANSPARENT);
+  EffectPlan plan = PlanTextEffect(record.effect, record.colour);
+  if (plan.copy) DrawPass(dc, text, area, *plan.copy, format);
+  DrawPass(dc, text, area, plan.text, format);
+}
+
+}  // namespace pellomi

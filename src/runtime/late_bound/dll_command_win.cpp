@@ -1,0 +1,117 @@
+#include "late_bound/dll_command_win.h"
+
+#include <string>
+
+#include "gbk_win.h"
+
+namespace pellomi {
+namespace {
+
+class SystemLibraryLoader : public LibraryLoader {
+ public:
+  void* Load(const LibraryLoadAttempt& attempt) override {
+    const std::wstring path = platform::WideFromGbk(attempt.path);
+    // Never the program's or the current directory: a planted user32.dll there must not run.
+    // A named file is loaded as given, its own dependencies from its folder or the system.
+    const DWORD flags = attempt.systemDirectoryOnly
+                            ? LOAD_LIBRARY_SEARCH_SYSTEM32
+                            : LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, flags);
+    if (module != nullptr) ++loads_;
+    return module;
+  }
+  void* FindExport(void* module, const ExportReference& reference) override {
+    const char* name =
+        reference.byOrdinal ? MAKEINTRESOURCEA(reference.ordinal) : reference.name.c_str();
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
+  }
+  void Unload(void* module) override { FreeLibrary(static_cast<HMODULE>(module)); }
+
+  long Loads() const { return loads_; }
+
+ private:
+  long loads_ = 0;
+};
+
+SystemLibraryLoader& Loader() {
+  static SystemLibraryLoader loader;
+  return loader;
+}
+
+DllCommandBinder& Binder() {
+  static DllCommandBinder binder(ProgramDllCommands(), Loader());
+  return binder;
+}
+
+template <typename Function>
+Function Bound(DllCommandIndex index) {
+  return reinterpret_cast<Function>(DllCommandAddress(index));
+}
+
+}  // namespace
+
+void* DllCommandAddress(DllCommandIndex index) {
+  return Binder().Bind(static_cast<int>(index));
+}
+
+bool IsDllCommandBound(DllCommandIndex index) {
+  return Binder().IsBound(static_cast<int>(index));
+}
+
+HMODULE DllCommandModule(DllCommandIndex index) {
+  return static_cast<HMODULE>(Binder().ModuleOf(static_cast<int>(index)));
+}
+
+LibraryLoader& SystemLibraryLoading() {
+  return Loader();
+}
+
+long DllCommandLibraryLoads() {
+  return Loader().Loads();
+}
+
+void UnloadDllCommands() {
+  Binder().UnloadAll();
+}
+
+std::int32_t DllGetWindowLong(HWND window, std::int32_t index) {
+  using Fn = LONG(WINAPI*)(HWND, int);
+  return Bound<Fn>(DllCommandIndex::kGetWindowLong)(window, index);
+}
+
+std::int32_t DllSetWindowLong(HWND window, std::int32_t index, std::int32_t value) {
+  using Fn = LONG(WINAPI*)(HWND, int, LONG);
+  return Bound<Fn>(DllCommandIndex::kSetWindowLong)(window, index, value);
+}
+
+bool DllSetLayeredWindowAttributes(HWND window, COLORREF colourKey, std::uint8_t alpha,
+                                   std::uint32_t flags) {
+  using Fn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  return Bound<Fn>(DllCommandIndex::kSetLayeredWindowAttributes)(window, colourKey, alpha, flags) !=
+         FALSE;
+}
+
+HRGN DllCreateRoundRectRgn(std::int32_t left, std::int32_t top, std::int32_t right,
+                           std::int32_t bottom, std::int32_t ellipseWidth,
+                           std::int32_t ellipseHeight) {
+  using Fn = HRGN(WINAPI*)(int, int, int, int, int, int);
+  return Bound<Fn>(DllCommandIndex::kCreateRoundRectRgn)(left, top, right, bottom, ellipseWidth,
+                                                         ellipseHeight);
+}
+
+bool DllSetWindowRgn(HWND window, HRGN region, bool redraw) {
+  using Fn = int(WINAPI*)(HWND, HRGN, BOOL);
+  return Bound<Fn>(DllCommandIndex::kSetWindowRgn)(window, region, redraw ? TRUE : FALSE) != 0;
+}
+
+bool DllDeleteObject(HGDIOBJ object) {
+  using Fn = BOOL(WINAPI*)(HGDIOBJ);
+  return Bound<Fn>(DllCommandIndex::kDeleteObject)(object) != FALSE;
+}
+
+bool DllGetClientRect(HWND window, RECT* rect) {
+  using Fn = BOOL(WINAPI*)(HWND, LPRECT);
+  return Bound<Fn>(DllCommandIndex::kGetClientRect)(window, rect) != FALSE;
+}
+
+}  // namespace pellomi

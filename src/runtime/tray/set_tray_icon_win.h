@@ -1,0 +1,14 @@
+#pragma once
+// The tray-icon command's work for one window: find the picture, then show, replace or remove.
+#include <windows.h>
+
+#include "form/typed_value.h"
+#include "tray/tray_icon_win.h"
+
+namespace pellomi {
+
+// `source`: a byte array holding an ICO file image, or a text naming an ICO file; anything else
+// means no icon, which removes one that is shown. `tooltip`: null when the argument is absent.
+void SetTrayIcon(TrayIcon& tray, HWND window, const TypedValue& source, const TypedValue* tooltip);
+
+}  // namespace pellomi

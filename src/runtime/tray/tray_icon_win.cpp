@@ -1,0 +1,76 @@
+#include "tray/tray_icon_win.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "gbk_win.h"
+#include "tray/tray_record.h"
+
+namespace pellomi {
+namespace {
+
+NOTIFYICONDATAW ToShellRecord(const TrayRecord& record, HWND window, HICON icon) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;  // the wide form of the 88-byte record
+  data.hWnd = window;
+  data.uID = record.uID;
+  data.uFlags = record.uFlags;
+  data.uCallbackMessage = record.uCallbackMessage;
+  data.hIcon = record.carriesIcon ? icon : nullptr;
+  // Cut in GBK first, so the wide text is whole characters and always fits.
+  const std::wstring tip = platform::WideFromGbk(TrayRecordTip(record));
+  const std::size_t room = sizeof data.szTip / sizeof data.szTip[0] - 1;
+  std::copy_n(tip.data(), std::min(tip.size(), room), data.szTip);
+  return data;
+}
+
+}  // namespace
+
+TrayIcon::~TrayIcon() {
+  if (added_) Send(NIM_DELETE, window_, false);
+}
+
+UINT TrayIcon::TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+bool TrayIcon::Send(DWORD message, HWND window, bool withIcon) {
+  const char* tip = tooltip_.empty() ? nullptr : tooltip_.c_str();
+  const TrayRecord record = !withIcon               ? MakeTrayDeleteRecord()
+                            : message == NIM_MODIFY ? MakeTrayModifyRecord(tip)
+                                                    : MakeTrayAddRecord(tip);
+  NOTIFYICONDATAW data = ToShellRecord(record, window, icon_.Get());
+  return notify_(message, &data) != FALSE;
+}
+
+void TrayIcon::Update(HWND window, platform::UniqueIcon icon, const char* gbkTooltip) {
+  window_ = window;
+  if (!icon) {
+    if (icon_) Send(NIM_DELETE, window, false);
+    icon_.Reset();
+    tooltip_.clear();
+    added_ = false;
+    return;
+  }
+
+  // The old handle stays alive until the shell has the new one.
+  platform::UniqueIcon old = std::exchange(icon_, std::move(icon));
+  tooltip_ = TrayRecordTip(MakeTrayAddRecord(gbkTooltip));
+  if (old && added_) {
+    // A refused modify means the shell lost the icon: add it afresh.
+    added_ = Send(NIM_MODIFY, window, true) || Send(NIM_ADD, window, true);
+  } else {
+    added_ = Send(NIM_ADD, window, true);
+  }
+}
+
+bool TrayIcon::Restore(HWND window) {
+  if (!icon_) return false;
+  window_ = window;
+  // The shell may still hold the icon (the message also comes on other occasions): then modify.
+  added_ = Send(NIM_ADD, window, true) || Send(NIM_MODIFY, window, true);
+  return added_;
+}
+
+}  // namespace pellomi

@@ -1,0 +1,50 @@
+#pragma once
+// A window's icon in the notification area. The window owns one of these; it owns the icon handle
+// it shows and keeps what it needs to put the icon back when the shell's notification area is
+// recreated.
+#include <windows.h>
+// after windows.h
+#include <shellapi.h>
+
+#include <string>
+
+#include "handles_win.h"
+
+namespace pellomi {
+
+class TrayIcon {
+ public:
+  using NotifyFunction = BOOL(WINAPI*)(DWORD message, PNOTIFYICONDATAW data);
+
+  // `notify` stands in for Shell_NotifyIconW in tests.
+  explicit TrayIcon(NotifyFunction notify = Shell_NotifyIconW) : notify_(notify) {}
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
+  ~TrayIcon();
+
+  // Adds, modifies or (without an icon) deletes the icon; takes ownership of `icon` and destroys
+  // the one shown before. `gbkTooltip` may be null: no tooltip.
+  void Update(HWND window, platform::UniqueIcon icon, const char* gbkTooltip);
+  // At window destruction: the icon leaves the notification area and its handle is destroyed.
+  void Remove(HWND window) { Update(window, platform::UniqueIcon(), nullptr); }
+
+  // The message the shell broadcasts when its notification area has been (re)created.
+  static UINT TaskbarCreatedMessage();
+  // Puts the current icon and tooltip back after that message. True when the shell holds it.
+  bool Restore(HWND window);
+
+  HICON Icon() const { return icon_.Get(); }
+  // Whether the shell accepted the icon; false after a refused add until Restore succeeds.
+  bool InNotificationArea() const { return added_; }
+
+ private:
+  bool Send(DWORD message, HWND window, bool withIcon);
+
+  NotifyFunction notify_;
+  platform::UniqueIcon icon_;
+  std::string tooltip_;  // GBK, already cut to fit the record
+  HWND window_ = nullptr;
+  bool added_ = false;
+};
+
+}  // namespace pellomi

@@ -1,0 +1,30 @@
+#pragma once
+// The timer unit: a hidden child window with system timer 1000 that fires the unit's event 0.
+#include "form/child_unit_win.h"
+
+namespace pellomi {
+
+class TimerUnit final : public ChildWindowUnit {
+ public:
+  // Null when the record is of a later version or the window cannot be made.
+  static TimerUnit* Create(const std::vector<std::uint8_t>& record, DWORD style, HWND parent,
+                           int childId, int left, int top, int width, int height, WindowId window,
+                           UnitId unit);
+
+  void KindPropertyChanged(int index, const PropertyValue& value) override;
+  bool GetKindProperty(int index, PropertyValue& out) const override;
+
+  bool Running() const { return running_; }
+
+ private:
+  TimerUnit(WindowId window, UnitId unit, std::int32_t interval)
+      : ChildWindowUnit(window, unit), interval_(interval) {}
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void Start();
+  void Stop();
+
+  std::int32_t interval_;
+  bool running_ = false;
+};
+
+}  // namespace pellomi

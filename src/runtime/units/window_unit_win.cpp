@@ -1,0 +1,340 @@
+#include "units/window_unit_win.h"
+
+#include "form/event_loop_win.h"
+#include "form/unit_notifications.h"
+#include "form/window_messages.h"
+#include "gbk_win.h"
+#include "menu/menu_plan.h"
+#include "menu/menu_win.h"
+#include "properties/properties.h"
+#include "tray/tray_event_code.h"
+#include "tray/tray_record.h"
+
+namespace pellomi {
+namespace {
+
+constexpr wchar_t kWindowClassName[] = L"PellomiForm";
+
+void RegisterWindowClass(WNDPROC proc) {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  // Redraw on resize and double-click notification; no background brush: WM_PAINT fills it.
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kWindowClassName;
+  registered = RegisterClassExW(&wc) != 0;
+}
+
+COLORREF BackgroundColour(std::uint32_t stored) {
+  return stored == kSystemButtonFaceColour ? GetSysColor(COLOR_BTNFACE) : stored & 0x00FFFFFFu;
+}
+
+}  // namespace
+
+WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner) {
+  std::optional<WindowRecord> record = ReadWindowRecord(unit.kindData);
+  if (!record) return nullptr;
+  RegisterWindowClass(&WindowUnit::WindowProc);
+
+  WindowCreation c =
+      ComputeWindowCreation(*record, unit.flags, unit.left, unit.top, unit.width, unit.height,
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  auto* window = new WindowUnit(id, std::move(*record));
+  std::wstring title = platform::WideFromGbk(window->record_.title);
+  std::wstring className = window->record_.className.empty()
+                               ? std::wstring(kWindowClassName)
+                               : platform::WideFromGbk(window->record_.className);
+  HWND owner = c.ownedByHiddenOwner ? hiddenOwner : nullptr;
+  HWND hwnd = CreateWindowExW(c.exStyle, className.c_str(), title.c_str(), c.style, c.left, c.top,
+                              c.width, c.height, owner, nullptr, GetModuleHandleW(nullptr), window);
+  if (hwnd == nullptr) {
+    delete window;
+    return nullptr;
+  }
+  // CreateWindow adds caption bits of its own for overlapped windows; bring them in line.
+  LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  LONG wanted = static_cast<LONG>((static_cast<std::uint32_t>(style) & ~kFrameBitMask) |
+                                  FrameBits(window->record_));
+  if (wanted != style) {
+    SetWindowLongW(hwnd, GWL_STYLE, wanted);
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  if (r.right - r.left != c.width || r.bottom - r.top != c.height) {
+    MoveWindow(hwnd, c.left, c.top, c.width, c.height, TRUE);
+  }
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  if (window->record_.alwaysOnTop) {
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (!window->record_.movable) {
+    if (HMENU system = GetSystemMenu(hwnd, FALSE)) DeleteMenu(system, SC_MOVE, MF_BYCOMMAND);
+  }
+  return window;
+}
+
+UnitRect WindowUnit::OuterRect() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void WindowUnit::MoveTo(std::int32_t left, std::int32_t top) {
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowUnit::Resize(std::int32_t width, std::int32_t height) {
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool WindowUnit::IsVisible() const {
+  return IsWindowVisible(hwnd_) != FALSE;
+}
+
+void WindowUnit::SetVisible(bool visible) {
+  if (!visible) {
+    ShowWindow(hwnd_, SW_HIDE);
+  } else if (firstShowPending_) {
+    Show();
+  } else {
+    ShowWindow(hwnd_, SW_SHOW);
+  }
+}
+
+void WindowUnit::Show() {
+  firstShowPending_ = false;
+  switch (record_.windowState) {
+    case kStateMaximised:
+      ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+      break;
+    case kStateMinimised:
+      ShowWindow(hwnd_, SW_SHOWMINIMIZED);
+      break;
+    default:
+      ShowWindow(hwnd_, SW_SHOW);
+      break;
+  }
+}
+
+bool WindowUnit::IsEnabled() const {
+  return IsWindowEnabled(hwnd_) != FALSE;
+}
+
+void WindowUnit::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
+  switch (index + 8) {
+    case 8:
+      record_.title = value.text;
+      SetWindowTextW(hwnd_, platform::WideFromGbk(record_.title).c_str());
+      break;
+    case 10:
+      record_.backgroundColour = static_cast<std::uint32_t>(value.integer);
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      break;
+    case kWindowPropState:
+      record_.windowState = value.integer < 0 ? 0 : (value.integer > 3 ? 3 : value.integer);
+      if (IsWindowVisible(hwnd_)) ApplyWindowState();
+      break;
+    case kWindowPropAlwaysOnTop:
+      record_.alwaysOnTop = value.integer != 0;
+      ApplyAlwaysOnTop();
+      break;
+    default:
+      break;  // the other properties of the record are never written by this program
+  }
+}
+
+bool WindowUnit::GetKindProperty(int index, PropertyValue& out) const {
+  switch (index + 8) {
+    case 8:
+      out.text = record_.title;
+      return true;
+    case 9:
+      out.integer = record_.borderStyle;
+      return true;
+    case 10:
+      out.integer = static_cast<std::int32_t>(record_.backgroundColour);
+      return true;
+    case kWindowPropState:
+      out.integer = record_.windowState;
+      return true;
+    case kWindowPropAlwaysOnTop:
+      out.integer = record_.alwaysOnTop ? 1 : 0;
+      return true;
+    case 26:
+      out.integer = record_.shownInTaskbar ? 1 : 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void WindowUnit::ApplyWindowState() {
+  switch (record_.windowState) {
+    case kStateNormal:
+      ShowWindow(hwnd_, SW_SHOWNORMAL);
+      break;
+    case kStateCentred: {
+      if (IsIconic(hwnd_) || IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+      RECT r{};
+      GetWindowRect(hwnd_, &r);
+      int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+      int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+      if (x != r.left || y != r.top) {
+        SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      break;
+    }
+    case kStateMinimised:
+      ShowWindow(hwnd_, SW_MINIMIZE);
+      break;
+    case kStateMaximised:
+      ShowWindow(hwnd_, SW_MAXIMIZE);
+      break;
+    default:
+      break;
+  }
+}
+
+void WindowUnit::ApplyAlwaysOnTop() {
+  // Neither moved, sized, activated nor shown. This program has no other windows that would
+  // have to go back into the topmost band when this one leaves it.
+  SetWindowPos(hwnd_, record_.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void WindowUnit::RebuildMenuBar() {
+  WindowEntry* entry = Runtime().store.Find(id_);
+  if (entry == nullptr || hwnd_ == nullptr) return;
+  platform::UniqueMenu bar = BuildMenuBar(TemplateStore::Units(*entry));
+  // An attached bar without items would still take a strip of the window on Windows, so an
+  // empty bar is kept but not attached.
+  SetMenu(hwnd_, bar && GetMenuItemCount(bar.Get()) > 0 ? bar.Get() : nullptr);
+  menuBar_ = std::move(bar);  // destroys the previous bar
+}
+
+void WindowUnit::RequestDestroy(bool atOnce) {
+  closePending_ = true;
+  if (atOnce) {
+    CarryOutDestroy();
+  } else {
+    PostMessageW(hwnd_, kDeferredDestroyMessage, 0, 0);
+  }
+}
+
+void WindowUnit::CarryOutDestroy() {
+  if (!closePending_) return;
+  closePending_ = false;
+  DestroyNow();
+}
+
+void WindowUnit::DestroyNow() {
+  // The icon goes first: removed from inside WM_DESTROY, the shell's reply can lag by seconds.
+  tray_.Remove(hwnd_);
+  DestroyWindow(hwnd_);  // this object is freed by the time DestroyWindow returns
+}
+
+void WindowUnit::Paint() {
+  platform::PaintScope paint(hwnd_);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  SetBkColor(paint.Dc(), BackgroundColour(record_.backgroundColour));
+  ExtTextOutW(paint.Dc(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+}
+
+void WindowUnit::OnCommand(WPARAM wParam) {
+  std::uint32_t commandId = LOWORD(wParam);
+  WindowEntry* entry = Runtime().store.Find(id_);
+  if (entry == nullptr) return;
+  const WindowTemplate& table = TemplateStore::Units(*entry);
+  std::optional<int> index = MenuUnitForCommand(table, commandId);
+  if (!index) return;
+  FireEvent(id_, table.units[static_cast<std::size_t>(*index)].id, 0, 0, nullptr);
+}
+
+void WindowUnit::OnDestroy() {
+  FireEvent(id_, 0, kEventDestroyed, 0, nullptr);
+  SetMenu(hwnd_, nullptr);
+  menuBar_.Reset();
+  tray_.Remove(hwnd_);
+}
+
+LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT fills the whole client area
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) >= kSystemCommandFloor) return 0;
+      if (LOWORD(wParam) >= kMenuCommandBase) {
+        OnCommand(wParam);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // Neither close event is bound in this program, so nothing can veto the close.
+      FireEvent(id_, 0, kEventCloseRequest, 0, nullptr);
+      FireEvent(id_, 0, kEventCloseQuery, 0, nullptr);
+      DestroyNow();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_TIMECHANGE:
+      FireEvent(id_, 0, kEventTimeChanged, 0, nullptr);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) FireEvent(id_, 0, kEventResumed, 0, nullptr);
+      break;  // the default answer grants every request
+    default:
+      break;
+  }
+  if (message == TrayCallbackMessage) {
+    if (std::optional<int> code = TrayEventCodeFor(static_cast<std::uint64_t>(lParam))) {
+      std::int32_t argument = *code;
+      FireEvent(id_, 0, kEventTray, 1, &argument);
+    }
+    return 0;
+  }
+  if (message == kDeferredDestroyMessage) {
+    CarryOutDestroy();
+    return 0;
+  }
+  if (message == TrayIcon::TaskbarCreatedMessage() && message != 0) {
+    tray_.Restore(hwnd_);
+    return 0;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WindowUnit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<WindowUnit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    self = static_cast<WindowUnit*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    WindowId id = self->id_;
+    delete self;
+    NotifyUnitDestroyed(id, 0);
+    WindowDestroyed();
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+}  // namespace pellomi

@@ -1,0 +1,38 @@
+#include "window_commands/popup_menu_win.h"
+
+#include <optional>
+
+#include "form/runtime_state.h"
+#include "menu/menu_plan.h"
+#include "menu/menu_win.h"
+#include "units/window_unit_win.h"
+#include "window_commands/loaded_window_win.h"
+
+namespace pellomi {
+
+void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
+  if (menuWindow != window) return;
+  WindowEntry* entry = Runtime().store.Find(window);
+  WindowUnit* loaded = LoadedWindow(window);
+  if (entry == nullptr || loaded == nullptr) return;
+  const WindowTemplate& table = TemplateStore::Units(*entry);
+  std::optional<int> start = PopupStartIndex(table, menuUnit);
+  if (!start) return;
+  platform::UniqueMenu menu = BuildPopupMenu(PlanPopupMenu(table, *start));
+  if (!menu) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  HWND hwnd = loaded->Hwnd();
+  SetForegroundWindow(hwnd);
+  // Without TPM_RETURNCMD: the choice arrives later as a posted WM_COMMAND.
+  TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN, cursor.x - 5, cursor.y - 5, 0, hwnd, nullptr);
+  PostMessageW(hwnd, WM_NULL, 0, 0);
+}
+
+void ShowPopupMenuCommand(int argCount, const TypedValue* args, TypedValue* result) {
+  if (result != nullptr) *result = TypedValue::Absent();
+  if (argCount < 2) return;
+  ShowPopupMenu(args[0].Low(), args[1].Low(), args[1].High());
+}
+
+}  // namespace pellomi

@@ -1,0 +1,23 @@
+#pragma once
+// Window commands that handlers use: handle, move, screen size.
+#include <windows.h>
+
+#include <optional>
+
+#include "form/identifiers.h"
+
+namespace pellomi {
+
+// The window handle of a unit's live object (fatal error when the unit has none), or null if the
+// object has no window.
+HWND GetUnitWindowHandle(WindowId window, UnitId unit);
+
+// Moves a unit; an omitted value keeps the current one, a width or height of -1 too. Makes no
+// MoveWindow call when the rectangle would not change.
+void MoveUnit(WindowId window, UnitId unit, std::optional<int> left, std::optional<int> top,
+              std::optional<int> width, std::optional<int> height);
+
+int ScreenWidth();
+int ScreenHeight();
+
+}  // namespace pellomi
