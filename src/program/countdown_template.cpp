@@ -1,5 +1,6 @@
 #include "countdown_template.h"
 
+#include "form/unit_events.h"
 #include "form/window_record.h"
 #include "label_records.h"
 
@@ -57,12 +58,6 @@ constexpr char kProductLabelName[] =
     "\xCD\xB8\xC3\xF7\xB1\xEA\xC7\xA9"
     "1";  // 透明标签1
 
-constexpr int kCreatedEvent = 0;
-constexpr int kTrayEvent = 9;
-constexpr int kTimeChangedEvent = 13;
-constexpr int kResumedEvent = 14;
-constexpr int kTimerElapsedEvent = 0;
-
 HandlerRoutine Resolve(HandlerResolver resolve, const char* name) {
   return name == nullptr ? nullptr : resolve(name);
 }
@@ -107,15 +102,15 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
 
   UnitRecord window = Component(UnitKind::kWindow, kWindowUnitId, "", 50, 50, 300, 120, true);
   window.kindData = SaveWindowRecord(CountdownWindowRecord());
-  window.bindings = {{kCreatedEvent, resolve("OnWindowCreated")},
-                     {kTrayEvent, resolve("OnTrayEvent")},
-                     {kTimeChangedEvent, resolve("OnClockChanged")},
-                     {kResumedEvent, resolve("OnClockChanged")}};
+  window.bindings = {{kEventCreated, resolve("OnWindowCreated")},
+                     {kEventTray, resolve("OnTrayEvent")},
+                     {kEventTimeChanged, resolve("OnClockChanged")},
+                     {kEventResumed, resolve("OnClockChanged")}};
   t.units.push_back(std::move(window));
 
   UnitRecord timer = Component(UnitKind::kTimer, units::kTimer, kTimerName, 232, 8, 32, 32, false);
   timer.kindData = SaveTimerRecord(1000);
-  timer.bindings = {{kTimerElapsedEvent, resolve("OnTimer")}};
+  timer.bindings = {{kEventTimerElapsed, resolve("OnTimer")}};
   t.units.push_back(std::move(timer));
 
   for (const MenuItemDef& def : kMenuItems) {

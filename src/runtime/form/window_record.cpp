@@ -2,12 +2,13 @@
 
 #include <cstring>
 
-#include "form/record_io.h"
+#include "form/byte_io.h"
+#include "form/unit_model.h"
 
 namespace pellomi {
 
 std::vector<std::uint8_t> SaveWindowRecord(const WindowRecord& r) {
-  RecordWriter w;
+  ByteWriter w;
   w.U32(r.version);
   w.Text(r.title);
   w.I32(r.borderStyle);
@@ -31,7 +32,7 @@ std::vector<std::uint8_t> SaveWindowRecord(const WindowRecord& r) {
 }
 
 std::optional<WindowRecord> ReadWindowRecord(const std::vector<std::uint8_t>& bytes) {
-  RecordReader in(bytes);
+  ByteReader in(bytes);
   WindowRecord r;
   r.version = in.U32();
   if (!in.Ok() || r.version > kWindowRecordVersion) return std::nullopt;
@@ -64,14 +65,14 @@ std::optional<WindowRecord> ReadWindowRecord(const std::vector<std::uint8_t>& by
 }
 
 std::vector<std::uint8_t> SaveTimerRecord(std::int32_t intervalMs) {
-  RecordWriter w;
+  ByteWriter w;
   w.U32(kTimerRecordVersion);
   w.I32(intervalMs);
   return w.Take();
 }
 
 std::optional<std::int32_t> ReadTimerRecord(const std::vector<std::uint8_t>& bytes) {
-  RecordReader in(bytes);
+  ByteReader in(bytes);
   std::uint32_t version = in.U32();
   std::int32_t interval = in.I32();
   if (!in.Ok() || version > kTimerRecordVersion) return std::nullopt;
@@ -83,7 +84,7 @@ std::uint32_t FrameBits(const WindowRecord& record) {
   if (record.borderStyle != 0) {
     if (!record.title.empty() || record.controlBox) bits |= style::kCaption;
     if (record.controlBox) bits |= style::kSysMenu;
-    bits |= style::kDlgFrame;  // top-level windows only; this runtime makes no child forms
+    bits |= style::kDlgFrame;  // windows are always top-level here
   }
   switch (record.borderStyle) {
     case 1:
@@ -105,8 +106,8 @@ WindowCreation ComputeWindowCreation(const WindowRecord& record, std::uint32_t u
                                      std::int32_t screenHeight) {
   WindowCreation c;
   c.style = style::kClipChildren;
-  if (unitFlags & 2u) c.style |= style::kDisabled;
-  if (unitFlags & 4u) c.style |= style::kTabStop;
+  if (unitFlags & kUnitDisabled) c.style |= style::kDisabled;
+  if (unitFlags & kUnitTabStop) c.style |= style::kTabStop;
   c.style |= FrameBits(record);
   switch (record.borderStyle) {
     case 3:

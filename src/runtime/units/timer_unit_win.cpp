@@ -1,5 +1,6 @@
 #include "units/timer_unit_win.h"
 
+#include "form/unit_events.h"
 #include "form/unit_notifications.h"
 #include "form/window_record.h"
 
@@ -8,7 +9,6 @@ namespace {
 
 constexpr wchar_t kTimerClassName[] = L"PellomiTimer";
 constexpr UINT_PTR kSystemTimerId = 1000;
-constexpr int kElapsedEvent = 0;
 
 }  // namespace
 
@@ -79,7 +79,7 @@ LRESULT CALLBACK TimerUnit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
       return 0;
     case WM_TIMER:
       if (self != nullptr && wParam == kSystemTimerId) {
-        FireEvent(self->windowId_, self->unitId_, kElapsedEvent, 0, nullptr);
+        FireEvent(self->windowId_, self->unitId_, kEventTimerElapsed, 0, nullptr);
       }
       return 0;
     case WM_DESTROY:
