@@ -1,25 +1,16 @@
-// When the running widget must count again, and what it then writes.
+// When the running widget must count again.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "caption_keeper.h"
 #include "countdown_caption.h"
-#include "form/memory_service.h"
 
 namespace pellomi {
 namespace {
 
 DateTime At(int y, int mo, int d, int h, int mi, int s) {
   return *DateTimeFromFields(y, mo, d, h, mi, s);
-}
-
-std::string Caption(DateTime now, DateTime target) {
-  char* block = BuildCountdownCaption(now, target);
-  std::string caption(block);
-  ReleaseBlock(block);
-  return caption;
 }
 
 TEST(CountMayHaveChanged, DayChangeRule) {
@@ -63,29 +54,6 @@ TEST(CountMayHaveChanged, HoldsExactlyWhenTheCountDiffers) {
       }
     }
   }
-}
-
-TEST(CaptionKeeper, HandsOutATextOnlyWhenTheCaptionChanges) {
-  const DateTime target = DefaultCountdownTarget();
-  CaptionKeeper keeper(target);
-  std::vector<std::string> written;
-  auto tick = [&](DateTime now) {
-    if (auto text = keeper.RecountIfDue(now)) written.push_back(*text);
-  };
-  // A start at 23:59:50, then one tick a second over midnight and on for ten seconds.
-  const DateTime start = At(2024, 6, 1, 23, 59, 50);
-  if (auto text = keeper.Recount(start)) written.push_back(*text);
-  for (int s = 51; s < 60; ++s) tick(At(2024, 6, 1, 23, 59, s));
-  for (int s = 0; s <= 10; ++s) tick(At(2024, 6, 2, 0, 0, s));
-  EXPECT_EQ(written, (std::vector<std::string>{"\xBB\xB9\xD3\xD0"
-                                               "5\xCC\xEC",
-                                               "\xBB\xB9\xD3\xD0"
-                                               "4\xCC\xEC"}));
-  EXPECT_EQ(written.back(), Caption(At(2024, 6, 2, 0, 0, 10), target));
-
-  // A forced recount without a change of count writes nothing; a clock set back does.
-  EXPECT_FALSE(keeper.Recount(At(2024, 6, 2, 13, 0, 0)));
-  EXPECT_EQ(keeper.Recount(At(2024, 5, 30, 13, 0, 0)), Caption(At(2024, 5, 30, 13, 0, 0), target));
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include "commands/clock_source.h"
-#include "countdown_caption.h"
 #include "countdown_template.h"
 #include "form/window_lookup.h"
 #include "gbk_win.h"
