@@ -1,16 +1,17 @@
 #pragma once
-// Common property effects of a component that is a child window (timer, label).
+// Common property effects of a component that is a child window (timer, label), and its report
+// to the runtime when its window is gone.
 #include <windows.h>
 
 #include "form/identifiers.h"
 #include "form/live_unit.h"
+#include "form/unit_window_win.h"
 
 namespace pellomi {
 
-class ChildWindowUnit : public LiveUnit {
+class ChildWindowUnit : public LiveUnit, public UnitWindow {
  public:
   void* NativeWindow() const override { return hwnd_; }
-  HWND Hwnd() const { return hwnd_; }
   WindowId OwnerWindowId() const { return windowId_; }
   UnitId Id() const { return unitId_; }
 
@@ -24,8 +25,12 @@ class ChildWindowUnit : public LiveUnit {
 
  protected:
   ChildWindowUnit(WindowId window, UnitId unit) : windowId_(window), unitId_(unit) {}
+  // A child of `parent` with `style` plus WS_CHILD | WS_CLIPSIBLINGS, at the given place in its
+  // client area, with `childId` as its control identifier.
+  static UnitWindowSpec ChildSpec(DWORD style, HWND parent, int childId, int left, int top,
+                                  int width, int height);
+  void WindowGone() override;
 
-  HWND hwnd_ = nullptr;  // owned by its parent window; destroyed with it
   WindowId windowId_;
   UnitId unitId_;
 };

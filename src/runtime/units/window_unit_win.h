@@ -4,18 +4,18 @@
 
 #include "form/live_unit.h"
 #include "form/runtime_state.h"
+#include "form/unit_window_win.h"
 #include "form/window_record.h"
 #include "handles_win.h"
 #include "tray/tray_icon_win.h"
 
 namespace pellomi {
 
-class WindowUnit final : public LiveUnit, public WindowObjectBase {
+class WindowUnit final : public LiveUnit, public WindowObjectBase, public UnitWindow {
  public:
   // Creates the window hidden from its record; null on failure (a record of a later version).
   static WindowUnit* Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner);
 
-  HWND Hwnd() const { return hwnd_; }
   WindowId Id() const { return id_; }
   TrayIcon& Tray() { return tray_; }
   HMENU MenuBar() const { return menuBar_.Get(); }
@@ -46,8 +46,8 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase {
 
  private:
   WindowUnit(WindowId id, WindowRecord record) : id_(id), record_(std::move(record)) {}
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void WindowGone() override;
   void Paint();
   void OnCommand(WPARAM wParam);
   void OnDestroy();
@@ -58,7 +58,6 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase {
 
   WindowId id_;
   WindowRecord record_;
-  HWND hwnd_ = nullptr;  // destroyed by DestroyWindow; the object frees itself afterwards
   platform::UniqueMenu menuBar_;
   TrayIcon tray_;
   bool closePending_ = false;
