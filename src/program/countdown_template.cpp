@@ -1,5 +1,6 @@
 #include "countdown_template.h"
 
+#include "form/unit_events.h"
 #include "form/window_record.h"
 #include "label_records.h"
 
@@ -57,10 +58,6 @@ constexpr char kProductLabelName[] =
     "\xCD\xB8\xC3\xF7\xB1\xEA\xC7\xA9"
     "1";  // 透明标签1
 
-constexpr int kCreatedEvent = 0;
-constexpr int kTrayEvent = 9;
-constexpr int kTimerElapsedEvent = 0;
-
 HandlerRoutine Resolve(HandlerResolver resolve, const char* name) {
   return name == nullptr ? nullptr : resolve(name);
 }
@@ -86,8 +83,8 @@ WindowRecord CountdownWindowRecord() {
   r.backgroundColour = 0x00FFFFFF;
   r.pictureMode = 1;
   r.controlBox = true;
-  r.maximiseBox = false;
-  r.minimiseBox = true;
+  r.maximizeBox = false;
+  r.minimizeBox = true;
   r.windowState = kStateCentred;
   r.movable = true;
   r.escapeCloses = false;
@@ -105,13 +102,13 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
 
   UnitRecord window = Component(UnitKind::kWindow, kWindowUnitId, "", 50, 50, 300, 120, true);
   window.kindData = SaveWindowRecord(CountdownWindowRecord());
-  window.bindings = {{kCreatedEvent, resolve("OnWindowCreated")},
-                     {kTrayEvent, resolve("OnTrayEvent")}};
+  window.bindings = {{kEventCreated, resolve("OnWindowCreated")},
+                     {kEventTray, resolve("OnTrayEvent")}};
   t.units.push_back(std::move(window));
 
   UnitRecord timer = Component(UnitKind::kTimer, units::kTimer, kTimerName, 232, 8, 32, 32, false);
   timer.kindData = SaveTimerRecord(1000);
-  timer.bindings = {{kTimerElapsedEvent, resolve("OnTimer")}};
+  timer.bindings = {{kEventTimerElapsed, resolve("OnTimer")}};
   t.units.push_back(std::move(timer));
 
   for (const MenuItemDef& def : kMenuItems) {

@@ -16,12 +16,12 @@ constexpr std::uint32_t kRed = 0x000000FF;
 std::vector<std::uint8_t> TemplateLabelBytes(std::int32_t fontHeight, const char* caption) {
   LogFontFields font;
   font.height = fontHeight;
-  font.weight = 400;
-  font.charSet = 134;          // GB2312_CHARSET
-  font.outPrecision = 3;       // OUT_STROKE_PRECIS
-  font.clipPrecision = 2;      // CLIP_STROKE_PRECIS
-  font.quality = 1;            // DRAFT_QUALITY
-  font.pitchAndFamily = 0x22;  // VARIABLE_PITCH | FF_SWISS
+  font.weight = kNormalWeight;
+  font.charSet = kGb2312CharSet;
+  font.outPrecision = kStrokeOutPrecision;
+  font.clipPrecision = kStrokeClipPrecision;
+  font.quality = kDraftQuality;
+  font.pitchAndFamily = kVariablePitchSwiss;
   font.face = kYaHeiFace;
 
   LabelRecord record;

@@ -14,18 +14,18 @@ namespace {
 constexpr char kWide[] = "\xD6\xD0";
 
 bool RestIsZero(const TrayRecord& record, std::size_t from) {
-  for (std::size_t i = from; i < record.szTip.size(); ++i) {
-    if (record.szTip[i] != '\0') return false;
+  for (std::size_t i = from; i < record.tip.size(); ++i) {
+    if (record.tip[i] != '\0') return false;
   }
   return true;
 }
 
 TEST(TrayRecordFields, AddAndModifyCarryIconMessageAndTip) {
   for (const TrayRecord& record : {MakeTrayAddRecord("tip"), MakeTrayModifyRecord("tip")}) {
-    EXPECT_EQ(record.cbSize, 88u);
-    EXPECT_EQ(record.uID, 100u);
-    EXPECT_EQ(record.uFlags, 7u);
-    EXPECT_EQ(record.uCallbackMessage, 0x8064u);
+    EXPECT_EQ(record.recordSize, 88u);
+    EXPECT_EQ(record.iconId, 100u);
+    EXPECT_EQ(record.flags, 7u);
+    EXPECT_EQ(record.callbackMessage, 0x8064u);
     EXPECT_TRUE(record.carriesIcon);
     EXPECT_EQ(TrayRecordTip(record), "tip");
     EXPECT_TRUE(RestIsZero(record, 3));
@@ -34,10 +34,10 @@ TEST(TrayRecordFields, AddAndModifyCarryIconMessageAndTip) {
 
 TEST(TrayRecordFields, DeleteCarriesNothing) {
   const TrayRecord record = MakeTrayDeleteRecord();
-  EXPECT_EQ(record.cbSize, 88u);
-  EXPECT_EQ(record.uID, 100u);
-  EXPECT_EQ(record.uFlags, 0u);
-  EXPECT_EQ(record.uCallbackMessage, 0u);
+  EXPECT_EQ(record.recordSize, 88u);
+  EXPECT_EQ(record.iconId, 100u);
+  EXPECT_EQ(record.flags, 0u);
+  EXPECT_EQ(record.callbackMessage, 0u);
   EXPECT_FALSE(record.carriesIcon);
   EXPECT_TRUE(RestIsZero(record, 0));
 }

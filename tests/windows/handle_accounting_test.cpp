@@ -171,7 +171,7 @@ TEST_F(HandleAccounting, RealPopupMenusEndedFromTheirModalLoop) {
     RECT beforeMove{};
     GetWindowRect(hwnd_, &beforeMove);
     // The road a right click on the tray icon takes.
-    SendMessageW(hwnd_, TrayCallbackMessage, 0, WM_RBUTTONUP);
+    SendMessageW(hwnd_, kTrayCallbackMessage, 0, WM_RBUTTONUP);
     KillTimer(nullptr, keys);
     KillTimer(nullptr, end);
     testing::PumpMessages(30);  // the choice arrives as a posted WM_COMMAND

@@ -8,7 +8,8 @@
 namespace pellomi {
 namespace {
 
-// 0.999999999999 as the exact double the day count has always been compared with.
+// The tolerance 0.999999999999, written as its exact double so that the comparison does not
+// depend on how a compiler rounds the decimal literal.
 constexpr double kNearlyWhole = std::bit_cast<double>(std::uint64_t{0x3FEFFFFFFFFFDCD1});
 constexpr double kTwoTo63 = 9223372036854775808.0;
 

@@ -9,6 +9,7 @@
 
 #include "commands/date_time.h"
 #include "commands/date_time_texts.h"
+#include "form/byte_array.h"
 #include "form/memory_service.h"
 
 namespace pellomi {
@@ -67,18 +68,14 @@ std::string FormatDateTime(DateTime value) {
   return text;
 }
 
-// A block of a 32-bit dimension count, a 32-bit element count and the elements.
+// Up to the first zero byte of a byte-array block's elements, or all of them.
 std::string ArrayBytes(const void* block, std::size_t elementSize) {
-  if (block == nullptr) return {};
-  const auto* bytes = static_cast<const unsigned char*>(block);
-  std::int32_t count;
-  std::memcpy(&count, bytes + 4, sizeof count);
-  if (count <= 0) return {};
-  const char* data = reinterpret_cast<const char*>(bytes + 8);
-  const std::size_t size = static_cast<std::size_t>(count) * elementSize;
-  // Up to the first zero byte, or all of them.
-  const void* zero = std::memchr(data, 0, size);
-  return std::string(data, zero != nullptr ? static_cast<const char*>(zero) : data + size);
+  std::span<const std::uint8_t> elements = ByteArrayBlockElements(block, elementSize);
+  if (elements.empty()) return {};
+  const char* data = reinterpret_cast<const char*>(elements.data());
+  const void* zero = std::memchr(data, 0, elements.size());
+  return std::string(data,
+                     zero != nullptr ? static_cast<const char*>(zero) : data + elements.size());
 }
 
 std::size_t NumericElementSize(std::uint32_t kind) {

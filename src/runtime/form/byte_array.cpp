@@ -18,13 +18,18 @@ void* NewByteArrayBlock(const std::vector<std::uint8_t>& bytes) {
   return NewByteArrayBlock(bytes.data(), bytes.size());
 }
 
-std::vector<std::uint8_t> BytesOfByteArrayBlock(const void* block) {
+std::span<const std::uint8_t> ByteArrayBlockElements(const void* block, std::size_t elementSize) {
   if (block == nullptr) return {};
   std::int32_t header[2];
   std::memcpy(header, block, sizeof header);
   if (header[1] <= 0) return {};
-  const auto* bytes = static_cast<const std::uint8_t*>(block) + 8;
-  return std::vector<std::uint8_t>(bytes, bytes + header[1]);
+  const auto* elements = static_cast<const std::uint8_t*>(block) + sizeof header;
+  return {elements, static_cast<std::size_t>(header[1]) * elementSize};
+}
+
+std::vector<std::uint8_t> BytesOfByteArrayBlock(const void* block) {
+  std::span<const std::uint8_t> bytes = ByteArrayBlockElements(block);
+  return {bytes.begin(), bytes.end()};
 }
 
 }  // namespace pellomi

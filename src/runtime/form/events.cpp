@@ -6,7 +6,7 @@
 namespace pellomi {
 namespace {
 
-// Every kind of this program but the label raises events.
+// The transparent label has no events; every other unit kind raises them.
 bool KindRaisesEvents(UnitKind kind) {
   return kind != UnitKind::kTransparentLabel;
 }

@@ -9,7 +9,7 @@ void NotifyUnitDestroyed(WindowId window, UnitId unit) {
   UnitRecord* record = TemplateStore::FindUnit(*entry->working, unit);
   if (record == nullptr) return;
   record->object = nullptr;
-  // Cursor handles are not made for this program's units (no pointer data); nothing to free.
+  // Units hold no cursor handles (their pointer data is never loaded), so nothing else to free.
   if (unit == 0 || unit == entry->working->units.front().id) {
     // The window's own unit: its working copy goes, a later load starts from the template.
     entry->working.reset();

@@ -2,12 +2,13 @@
 
 #include <cstring>
 
-#include "form/record_io.h"
+#include "form/byte_io.h"
+#include "form/unit_model.h"
 
 namespace pellomi {
 
 std::vector<std::uint8_t> SaveWindowRecord(const WindowRecord& r) {
-  RecordWriter w;
+  ByteWriter w;
   w.U32(r.version);
   w.Text(r.title);
   w.I32(r.borderStyle);
@@ -16,7 +17,7 @@ std::vector<std::uint8_t> SaveWindowRecord(const WindowRecord& r) {
   w.I32(r.pictureMode);
   w.Bytes(r.extraBackground);
   w.I32(r.extraBackgroundChoice);
-  for (bool b : {r.controlBox, r.maximiseBox, r.minimiseBox}) w.Bool(b);
+  for (bool b : {r.controlBox, r.maximizeBox, r.minimizeBox}) w.Bool(b);
   w.I32(r.windowState);
   w.Bool(r.movable);
   w.Bytes(r.icon);
@@ -31,7 +32,7 @@ std::vector<std::uint8_t> SaveWindowRecord(const WindowRecord& r) {
 }
 
 std::optional<WindowRecord> ReadWindowRecord(const std::vector<std::uint8_t>& bytes) {
-  RecordReader in(bytes);
+  ByteReader in(bytes);
   WindowRecord r;
   r.version = in.U32();
   if (!in.Ok() || r.version > kWindowRecordVersion) return std::nullopt;
@@ -43,8 +44,8 @@ std::optional<WindowRecord> ReadWindowRecord(const std::vector<std::uint8_t>& by
   r.extraBackground = in.Bytes();
   r.extraBackgroundChoice = in.I32();
   r.controlBox = in.Bool();
-  r.maximiseBox = in.Bool();
-  r.minimiseBox = in.Bool();
+  r.maximizeBox = in.Bool();
+  r.minimizeBox = in.Bool();
   r.windowState = in.I32();
   r.movable = in.Bool();
   r.icon = in.Bytes();
@@ -64,14 +65,14 @@ std::optional<WindowRecord> ReadWindowRecord(const std::vector<std::uint8_t>& by
 }
 
 std::vector<std::uint8_t> SaveTimerRecord(std::int32_t intervalMs) {
-  RecordWriter w;
+  ByteWriter w;
   w.U32(kTimerRecordVersion);
   w.I32(intervalMs);
   return w.Take();
 }
 
 std::optional<std::int32_t> ReadTimerRecord(const std::vector<std::uint8_t>& bytes) {
-  RecordReader in(bytes);
+  ByteReader in(bytes);
   std::uint32_t version = in.U32();
   std::int32_t interval = in.I32();
   if (!in.Ok() || version > kTimerRecordVersion) return std::nullopt;
@@ -83,7 +84,7 @@ std::uint32_t FrameBits(const WindowRecord& record) {
   if (record.borderStyle != 0) {
     if (!record.title.empty() || record.controlBox) bits |= style::kCaption;
     if (record.controlBox) bits |= style::kSysMenu;
-    bits |= style::kDlgFrame;  // top-level windows only; this runtime makes no child forms
+    bits |= style::kDlgFrame;  // windows are always top-level here
   }
   switch (record.borderStyle) {
     case 1:
@@ -94,8 +95,8 @@ std::uint32_t FrameBits(const WindowRecord& record) {
     default:
       break;
   }
-  if (record.maximiseBox) bits |= style::kMaximizeBox;
-  if (record.minimiseBox) bits |= style::kMinimizeBox;
+  if (record.maximizeBox) bits |= style::kMaximizeBox;
+  if (record.minimizeBox) bits |= style::kMinimizeBox;
   return bits;
 }
 
@@ -105,8 +106,8 @@ WindowCreation ComputeWindowCreation(const WindowRecord& record, std::uint32_t u
                                      std::int32_t screenHeight) {
   WindowCreation c;
   c.style = style::kClipChildren;
-  if (unitFlags & 2u) c.style |= style::kDisabled;
-  if (unitFlags & 4u) c.style |= style::kTabStop;
+  if (unitFlags & kUnitDisabled) c.style |= style::kDisabled;
+  if (unitFlags & kUnitTabStop) c.style |= style::kTabStop;
   c.style |= FrameBits(record);
   switch (record.borderStyle) {
     case 3:
@@ -127,9 +128,9 @@ WindowCreation ComputeWindowCreation(const WindowRecord& record, std::uint32_t u
   if (record.windowState == kStateCentred) {
     c.left = (screenWidth - width) / 2;
     c.top = (screenHeight - height) / 2;
-  } else if (record.windowState == kStateMinimised) {
+  } else if (record.windowState == kStateMinimized) {
     c.style |= style::kMinimize;
-  } else if (record.windowState == kStateMaximised && (c.style & style::kThickFrame)) {
+  } else if (record.windowState == kStateMaximized && (c.style & style::kThickFrame)) {
     c.style |= style::kMaximize;
   }
   c.ownedByHiddenOwner = !record.shownInTaskbar;

@@ -2,66 +2,44 @@
 
 #include <algorithm>
 
+#include "form/byte_io.h"
+
 namespace pellomi {
-namespace {
-
-void PutI32(std::vector<std::uint8_t>& out, std::int32_t value) {
-  auto raw = static_cast<std::uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8)
-    out.push_back(static_cast<std::uint8_t>(raw >> shift));
-}
-
-std::int32_t GetI32(std::span<const std::uint8_t> block, std::size_t offset) {
-  std::uint32_t raw = static_cast<std::uint32_t>(block[offset]) |
-                      static_cast<std::uint32_t>(block[offset + 1]) << 8 |
-                      static_cast<std::uint32_t>(block[offset + 2]) << 16 |
-                      static_cast<std::uint32_t>(block[offset + 3]) << 24;
-  return static_cast<std::int32_t>(raw);
-}
-
-constexpr std::uint8_t kDefaultCharSet = 1;
-constexpr std::uint8_t kProofQuality = 2;
-constexpr std::size_t kFaceOffset = 28;
-
-}  // namespace
-
 std::vector<std::uint8_t> EncodeLogFont(const LogFontFields& font) {
-  std::vector<std::uint8_t> out;
-  out.reserve(kLogFontSize);
-  PutI32(out, font.height);
-  PutI32(out, font.width);
-  PutI32(out, font.escapement);
-  PutI32(out, font.orientation);
-  PutI32(out, font.weight);
+  ByteWriter out;
+  for (std::int32_t v : {font.height, font.width, font.escapement, font.orientation, font.weight}) {
+    out.I32(v);
+  }
   for (std::uint8_t b :
        {font.italic, font.underline, font.strikeOut, font.charSet, font.outPrecision,
         font.clipPrecision, font.quality, font.pitchAndFamily}) {
-    out.push_back(b);
+    out.U8(b);
   }
   std::size_t faceLength = std::min(font.face.size(), kLogFontFaceSize - 1);
-  out.insert(out.end(), font.face.begin(),
-             font.face.begin() + static_cast<std::ptrdiff_t>(faceLength));
-  out.resize(kLogFontSize, 0);
-  return out;
+  out.Raw(font.face.substr(0, faceLength));
+  std::vector<std::uint8_t> bytes = out.Take();
+  bytes.resize(kLogFontSize, 0);
+  return bytes;
 }
 
 std::optional<LogFontFields> DecodeLogFont(std::span<const std::uint8_t> block) {
   if (block.size() != kLogFontSize) return std::nullopt;
+  ByteReader in(block);
   LogFontFields font;
-  font.height = GetI32(block, 0);
-  font.width = GetI32(block, 4);
-  font.escapement = GetI32(block, 8);
-  font.orientation = GetI32(block, 12);
-  font.weight = GetI32(block, 16);
-  font.italic = block[20];
-  font.underline = block[21];
-  font.strikeOut = block[22];
-  font.charSet = block[23];
-  font.outPrecision = block[24];
-  font.clipPrecision = block[25];
-  font.quality = block[26];
-  font.pitchAndFamily = block[27];
-  auto face = block.subspan(kFaceOffset, kLogFontFaceSize);
+  font.height = in.I32();
+  font.width = in.I32();
+  font.escapement = in.I32();
+  font.orientation = in.I32();
+  font.weight = in.I32();
+  font.italic = in.U8();
+  font.underline = in.U8();
+  font.strikeOut = in.U8();
+  font.charSet = in.U8();
+  font.outPrecision = in.U8();
+  font.clipPrecision = in.U8();
+  font.quality = in.U8();
+  font.pitchAndFamily = in.U8();
+  std::span<const std::uint8_t> face = in.Block(kLogFontFaceSize);
   auto end = std::find(face.begin(), face.end(), std::uint8_t{0});
   font.face.assign(face.begin(), end);
   return font;

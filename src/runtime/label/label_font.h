@@ -9,8 +9,18 @@
 
 namespace pellomi {
 
-inline constexpr std::size_t kLogFontSize = 60;
-inline constexpr std::size_t kLogFontFaceSize = 32;
+inline constexpr std::size_t kLogFontSize = 60;      // sizeof(LOGFONTA)
+inline constexpr std::size_t kLogFontFaceSize = 32;  // LF_FACESIZE
+
+// Field values as the system defines them.
+inline constexpr std::int32_t kNormalWeight = 400;               // FW_NORMAL
+inline constexpr std::uint8_t kDefaultCharSet = 1;               // DEFAULT_CHARSET
+inline constexpr std::uint8_t kGb2312CharSet = 134;              // GB2312_CHARSET
+inline constexpr std::uint8_t kStrokeOutPrecision = 3;           // OUT_STROKE_PRECIS
+inline constexpr std::uint8_t kStrokeClipPrecision = 2;          // CLIP_STROKE_PRECIS
+inline constexpr std::uint8_t kDraftQuality = 1;                 // DRAFT_QUALITY
+inline constexpr std::uint8_t kProofQuality = 2;                 // PROOF_QUALITY
+inline constexpr std::uint8_t kVariablePitchSwiss = 0x2 | 0x20;  // VARIABLE_PITCH | FF_SWISS
 
 struct LogFontFields {
   std::int32_t height = 0;

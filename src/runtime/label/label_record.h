@@ -11,7 +11,7 @@ namespace pellomi {
 
 inline constexpr char kDefaultLabelCaption[] = "\xCD\xB8\xC3\xF7\xB1\xEA\xC7\xA9";  // 透明标签
 
-// Highest stored-form version this program reads; it always writes this one.
+// Highest stored-form version the label reads; it always writes this one.
 inline constexpr std::uint32_t kLabelRecordVersion = 1;
 
 struct LabelRecord {

@@ -12,6 +12,8 @@ namespace pellomi {
 // "信息："
 inline constexpr char kDefaultMessageBoxCaption[] = "\xD0\xC5\xCF\xA2\xA3\xBA";
 
+inline constexpr std::uint32_t kOkCancelStyle = 0x1;        // MB_OKCANCEL
+inline constexpr std::uint32_t kQuestionIconStyle = 0x20;   // MB_ICONQUESTION
 inline constexpr std::uint32_t kSystemModalStyle = 0x1000;  // MB_SYSTEMMODAL
 inline constexpr std::uint32_t kTaskModalStyle = 0x2000;    // MB_TASKMODAL
 

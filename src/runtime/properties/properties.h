@@ -28,8 +28,12 @@ enum MenuItemProperty : int {
   kMenuPropVisible = 3,
 };
 
-// Window unit properties written at run time.
+// Window unit properties the window object reads or writes itself.
+inline constexpr int kWindowPropTitle = 8;
+inline constexpr int kWindowPropBorderStyle = 9;
+inline constexpr int kWindowPropBackgroundColour = 10;
 inline constexpr int kWindowPropState = 18;
+inline constexpr int kWindowPropShownInTaskbar = 26;
 inline constexpr int kWindowPropAlwaysOnTop = 29;
 // Timer interval, label caption.
 inline constexpr int kTimerPropInterval = 8;

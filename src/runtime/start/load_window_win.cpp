@@ -5,6 +5,7 @@
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
+#include "form/unit_events.h"
 #include "form/unit_notifications.h"
 #include "form/window_messages.h"
 #include "start/runtime_lifecycle_win.h"

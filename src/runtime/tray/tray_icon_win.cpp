@@ -13,9 +13,9 @@ NOTIFYICONDATAW ToShellRecord(const TrayRecord& record, HWND window, HICON icon)
   NOTIFYICONDATAW data{};
   data.cbSize = NOTIFYICONDATAW_V1_SIZE;  // the wide form of the 88-byte record
   data.hWnd = window;
-  data.uID = record.uID;
-  data.uFlags = record.uFlags;
-  data.uCallbackMessage = record.uCallbackMessage;
+  data.uID = record.iconId;
+  data.uFlags = record.flags;
+  data.uCallbackMessage = record.callbackMessage;
   data.hIcon = record.carriesIcon ? icon : nullptr;
   // Cut in GBK first, so the wide text is whole characters and always fits.
   const std::wstring tip = platform::WideFromGbk(TrayRecordTip(record));

@@ -14,13 +14,13 @@ bool IsGbkTrail(unsigned char byte) {
 
 TrayRecord MakeShownRecord(const char* tooltip) {
   TrayRecord record;
-  record.uFlags = kTrayFlagsShown;
-  record.uCallbackMessage = TrayCallbackMessage;
+  record.flags = kTrayFlagsShown;
+  record.callbackMessage = kTrayCallbackMessage;
   record.carriesIcon = true;
   if (tooltip != nullptr) {
     const std::string_view text(tooltip);
     const std::size_t length = GbkPrefixLength(text, kTrayTipLimit);
-    std::copy_n(text.data(), length, record.szTip.data());
+    std::copy_n(text.data(), length, record.tip.data());
   }
   return record;
 }
@@ -55,9 +55,8 @@ TrayRecord MakeTrayDeleteRecord() {
 }
 
 std::string_view TrayRecordTip(const TrayRecord& record) {
-  const auto end = std::find(record.szTip.begin(), record.szTip.end(), '\0');
-  return std::string_view(record.szTip.data(),
-                          static_cast<std::size_t>(end - record.szTip.begin()));
+  const auto end = std::find(record.tip.begin(), record.tip.end(), '\0');
+  return std::string_view(record.tip.data(), static_cast<std::size_t>(end - record.tip.begin()));
 }
 
 }  // namespace pellomi

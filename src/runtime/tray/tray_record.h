@@ -8,8 +8,8 @@
 
 namespace pellomi {
 
-inline constexpr std::uint32_t TrayIconId = 100;
-inline constexpr std::uint32_t TrayCallbackMessage = 0x8000u + 100u;  // WM_APP + 100
+inline constexpr std::uint32_t kTrayIconId = 100;
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x8000u + 100u;  // WM_APP + 100
 
 // The record's first, smallest form.
 inline constexpr std::uint32_t kTrayRecordSize = 88;
@@ -17,18 +17,20 @@ inline constexpr std::size_t kTrayTipBytes = 64;
 // Room for the tooltip's bytes; the rest of the field stays zero.
 inline constexpr std::size_t kTrayTipLimit = 62;
 
-// NIF_MESSAGE | NIF_ICON | NIF_TIP
-inline constexpr std::uint32_t kTrayFlagsShown = 0x1u | 0x2u | 0x4u;
+inline constexpr std::uint32_t kTrayFlagMessage = 0x1u;  // NIF_MESSAGE
+inline constexpr std::uint32_t kTrayFlagIcon = 0x2u;     // NIF_ICON
+inline constexpr std::uint32_t kTrayFlagTip = 0x4u;      // NIF_TIP
+inline constexpr std::uint32_t kTrayFlagsShown = kTrayFlagMessage | kTrayFlagIcon | kTrayFlagTip;
 
 enum class TrayAction { kAdd, kModify, kDelete };
 
 struct TrayRecord {
-  std::uint32_t cbSize = kTrayRecordSize;
-  std::uint32_t uID = TrayIconId;
-  std::uint32_t uFlags = 0;
-  std::uint32_t uCallbackMessage = 0;
+  std::uint32_t recordSize = kTrayRecordSize;
+  std::uint32_t iconId = kTrayIconId;
+  std::uint32_t flags = 0;
+  std::uint32_t callbackMessage = 0;
   bool carriesIcon = false;  // hIcon is the new icon (add, modify) or 0 (delete)
-  std::array<char, kTrayTipBytes> szTip{};
+  std::array<char, kTrayTipBytes> tip{};
 };
 
 // Length of the longest prefix of a GBK text that fits `limit` bytes without splitting a

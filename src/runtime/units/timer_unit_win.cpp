@@ -1,5 +1,6 @@
 #include "units/timer_unit_win.h"
 
+#include "form/unit_events.h"
 #include "form/unit_notifications.h"
 #include "form/window_record.h"
 
@@ -8,7 +9,6 @@ namespace {
 
 UnitWindowClass g_timerClass(L"PellomiTimer", CS_DBLCLKS);
 constexpr UINT_PTR kSystemTimerId = 1000;
-constexpr int kElapsedEvent = 0;
 
 }  // namespace
 
@@ -55,7 +55,7 @@ LRESULT TimerUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Start();  // the first tick comes one interval after loading
       return 0;
     case WM_TIMER:
-      if (wParam == kSystemTimerId) FireEvent(windowId_, unitId_, kElapsedEvent, 0, nullptr);
+      if (wParam == kSystemTimerId) FireEvent(windowId_, unitId_, kEventTimerElapsed, 0, nullptr);
       return 0;
     case WM_DESTROY:
       Stop();

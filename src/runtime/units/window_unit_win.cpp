@@ -1,6 +1,7 @@
 #include "units/window_unit_win.h"
 
 #include "form/event_loop_win.h"
+#include "form/unit_events.h"
 #include "form/unit_notifications.h"
 #include "form/window_messages.h"
 #include "gbk_win.h"
@@ -100,10 +101,10 @@ void WindowUnit::SetVisible(bool visible) {
 void WindowUnit::Show() {
   firstShowPending_ = false;
   switch (record_.windowState) {
-    case kStateMaximised:
+    case kStateMaximized:
       ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
       break;
-    case kStateMinimised:
+    case kStateMinimized:
       ShowWindow(hwnd_, SW_SHOWMINIMIZED);
       break;
     default:
@@ -121,12 +122,12 @@ void WindowUnit::SetEnabled(bool enabled) {
 }
 
 void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
-  switch (index + 8) {
-    case 8:
+  switch (index + kFirstKindProperty) {
+    case kWindowPropTitle:
       record_.title = value.text;
       SetWindowTextW(hwnd_, platform::WideFromGbk(record_.title).c_str());
       break;
-    case 10:
+    case kWindowPropBackgroundColour:
       record_.backgroundColour = static_cast<std::uint32_t>(value.integer);
       InvalidateRect(hwnd_, nullptr, TRUE);
       break;
@@ -139,19 +140,19 @@ void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
       ApplyAlwaysOnTop();
       break;
     default:
-      break;  // the other properties of the record are never written by this program
+      break;  // the other record fields take effect only when the window is created
   }
 }
 
 bool WindowUnit::GetKindProperty(int index, PropertyValue& out) const {
-  switch (index + 8) {
-    case 8:
+  switch (index + kFirstKindProperty) {
+    case kWindowPropTitle:
       out.text = record_.title;
       return true;
-    case 9:
+    case kWindowPropBorderStyle:
       out.integer = record_.borderStyle;
       return true;
-    case 10:
+    case kWindowPropBackgroundColour:
       out.integer = static_cast<std::int32_t>(record_.backgroundColour);
       return true;
     case kWindowPropState:
@@ -160,7 +161,7 @@ bool WindowUnit::GetKindProperty(int index, PropertyValue& out) const {
     case kWindowPropAlwaysOnTop:
       out.integer = record_.alwaysOnTop ? 1 : 0;
       return true;
-    case 26:
+    case kWindowPropShownInTaskbar:
       out.integer = record_.shownInTaskbar ? 1 : 0;
       return true;
     default:
@@ -184,10 +185,10 @@ void WindowUnit::ApplyWindowState() {
       }
       break;
     }
-    case kStateMinimised:
+    case kStateMinimized:
       ShowWindow(hwnd_, SW_MINIMIZE);
       break;
-    case kStateMaximised:
+    case kStateMaximized:
       ShowWindow(hwnd_, SW_MAXIMIZE);
       break;
     default:
@@ -196,8 +197,7 @@ void WindowUnit::ApplyWindowState() {
 }
 
 void WindowUnit::ApplyAlwaysOnTop() {
-  // Neither moved, sized, activated nor shown. This program has no other windows that would
-  // have to go back into the topmost band when this one leaves it.
+  // Neither moved, sized, activated nor shown; owned windows follow their owner by themselves.
   SetWindowPos(hwnd_, record_.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
@@ -273,7 +273,7 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
-      // Neither close event is bound in this program, so nothing can veto the close.
+      // The close events are announced, not asked: no handler can veto the close.
       FireEvent(id_, 0, kEventCloseRequest, 0, nullptr);
       FireEvent(id_, 0, kEventCloseQuery, 0, nullptr);
       DestroyNow();
@@ -284,7 +284,7 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  if (message == TrayCallbackMessage) {
+  if (message == kTrayCallbackMessage) {
     if (std::optional<int> code = TrayEventCodeFor(static_cast<std::uint64_t>(lParam))) {
       std::int32_t argument = *code;
       FireEvent(id_, 0, kEventTray, 1, &argument);

@@ -39,7 +39,6 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase, public UnitWi
   // The runtime's show: the first show after loading honours the window state.
   void Show();
   void MarkFirstShowPending() { firstShowPending_ = true; }
-  bool FirstShowPending() const { return firstShowPending_; }
 
   // Destruction through the deferred message (or at once).
   void RequestDestroy(bool atOnce);

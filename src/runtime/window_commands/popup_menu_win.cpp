@@ -9,6 +9,13 @@
 #include "window_commands/loaded_window_win.h"
 
 namespace pellomi {
+namespace {
+
+// The menu opens with its top-right corner just up and left of the cursor, so the pointer
+// rests over its first item rather than on its edge.
+constexpr int kCursorOffset = 5;
+
+}  // namespace
 
 void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
   if (menuWindow != window) return;
@@ -25,7 +32,8 @@ void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
   HWND hwnd = loaded->Hwnd();
   SetForegroundWindow(hwnd);
   // Without TPM_RETURNCMD: the choice arrives later as a posted WM_COMMAND.
-  TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN, cursor.x - 5, cursor.y - 5, 0, hwnd, nullptr);
+  TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN, cursor.x - kCursorOffset, cursor.y - kCursorOffset, 0,
+                 hwnd, nullptr);
   PostMessageW(hwnd, WM_NULL, 0, 0);
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// The event numbers that units fire and templates bind handlers to.
+
+namespace pellomi {
+
+// Events of the window's own unit.
+inline constexpr int kEventCreated = 0;
+inline constexpr int kEventCloseQuery = 1;
+inline constexpr int kEventDestroyed = 2;
+inline constexpr int kEventAfterCreated = 3;
+inline constexpr int kEventAfterCreated2 = 4;
+inline constexpr int kEventTray = 9;
+inline constexpr int kEventCloseRequest = 12;
+
+// The timer unit's one event: its interval has elapsed.
+inline constexpr int kEventTimerElapsed = 0;
+
+}  // namespace pellomi
