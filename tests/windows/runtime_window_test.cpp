@@ -271,6 +271,8 @@ class RefusingUnit final : public UnitWindow {
     return Open(std::unique_ptr<RefusingUnit>(new RefusingUnit(refusedMessage)), windowClass, spec);
   }
   ~RefusingUnit() override { ++g_ends.deleted; }
+  void KindPropertyChanged(int, const PropertyValue&) override {}
+  bool GetKindProperty(int, PropertyValue&) const override { return false; }
 
  private:
   explicit RefusingUnit(UINT refusedMessage) : refusedMessage_(refusedMessage) {}

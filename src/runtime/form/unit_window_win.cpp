@@ -16,6 +16,40 @@ bool UnitWindowClass::Ensure(WNDPROC procedure) {
   return registered_;
 }
 
+UnitRect UnitWindow::OuterRect() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  HWND parent = GetParent(hwnd_);
+  if (parent != nullptr && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_POPUP) == 0) {
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void UnitWindow::MoveTo(std::int32_t left, std::int32_t top) {
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void UnitWindow::Resize(std::int32_t width, std::int32_t height) {
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool UnitWindow::IsVisible() const {
+  return IsWindowVisible(hwnd_) != FALSE;
+}
+
+void UnitWindow::SetVisible(bool visible) {
+  ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool UnitWindow::IsEnabled() const {
+  return IsWindowEnabled(hwnd_) != FALSE;
+}
+
+void UnitWindow::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
 LRESULT UnitWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

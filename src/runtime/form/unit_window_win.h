@@ -2,10 +2,13 @@
 // The base of every unit that lives in a window of a class of the runtime's own (the window,
 // timer and label kinds). It registers the kind's class once, finds its object from WM_NCCREATE
 // on, lets go of it at WM_NCDESTROY, and deletes the object exactly once: the creator keeps it
-// until the window exists, and from then on the window's last message frees it.
+// until the window exists, and from then on the window's last message frees it. It also gives
+// the common properties' effects that all these kinds share.
 #include <windows.h>
 
 #include <memory>
+
+#include "form/live_unit.h"
 
 namespace pellomi {
 
@@ -42,16 +45,26 @@ struct UnitWindowSpec {
   const wchar_t* className = nullptr;
 };
 
-class UnitWindow {
+class UnitWindow : public LiveUnit {
  public:
   UnitWindow(const UnitWindow&) = delete;
   UnitWindow& operator=(const UnitWindow&) = delete;
 
   HWND Hwnd() const { return hwnd_; }
 
+  void* NativeWindow() const override { return hwnd_; }
+  // Screen coordinates, or the parent's client coordinates for a child window.
+  UnitRect OuterRect() const override;
+  void MoveTo(std::int32_t left, std::int32_t top) override;
+  void Resize(std::int32_t width, std::int32_t height) override;
+  bool IsVisible() const override;
+  void SetVisible(bool visible) override;
+  bool IsEnabled() const override;
+  void SetEnabled(bool enabled) override;
+
  protected:
   UnitWindow() = default;
-  virtual ~UnitWindow() = default;
+  ~UnitWindow() override = default;
 
   // Creates the window of `unit`. On success the window owns the object, which is returned;
   // otherwise, also when the window went again during its creation, the object is deleted here

@@ -70,24 +70,6 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
   return window;
 }
 
-UnitRect WindowUnit::OuterRect() const {
-  RECT r{};
-  GetWindowRect(hwnd_, &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-void WindowUnit::MoveTo(std::int32_t left, std::int32_t top) {
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void WindowUnit::Resize(std::int32_t width, std::int32_t height) {
-  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-bool WindowUnit::IsVisible() const {
-  return IsWindowVisible(hwnd_) != FALSE;
-}
-
 void WindowUnit::SetVisible(bool visible) {
   if (!visible) {
     ShowWindow(hwnd_, SW_HIDE);
@@ -111,14 +93,6 @@ void WindowUnit::Show() {
       ShowWindow(hwnd_, SW_SHOW);
       break;
   }
-}
-
-bool WindowUnit::IsEnabled() const {
-  return IsWindowEnabled(hwnd_) != FALSE;
-}
-
-void WindowUnit::SetEnabled(bool enabled) {
-  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
 void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {

@@ -2,7 +2,6 @@
 // The window kind: the top-level window object behind a loaded window's own unit.
 #include <windows.h>
 
-#include "form/live_unit.h"
 #include "form/runtime_state.h"
 #include "form/unit_window_win.h"
 #include "form/window_record.h"
@@ -11,9 +10,10 @@
 
 namespace pellomi {
 
-class WindowUnit final : public LiveUnit, public WindowObjectBase, public UnitWindow {
+class WindowUnit final : public UnitWindow, public WindowObjectBase {
  public:
-  // Creates the window hidden from its record; null on failure (a record of a later version).
+  // Creates the window hidden from its record; null on failure (a record of a later version, or
+  // a window that cannot be made).
   static WindowUnit* Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner);
 
   WindowId Id() const { return id_; }
@@ -21,14 +21,7 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase, public UnitWi
   HMENU MenuBar() const { return menuBar_.Get(); }
 
   // LiveUnit
-  void* NativeWindow() const override { return hwnd_; }
-  UnitRect OuterRect() const override;
-  void MoveTo(std::int32_t left, std::int32_t top) override;
-  void Resize(std::int32_t width, std::int32_t height) override;
-  bool IsVisible() const override;
   void SetVisible(bool visible) override;
-  bool IsEnabled() const override;
-  void SetEnabled(bool enabled) override;
   void KindPropertyChanged(int index, const PropertyValue& value) override;
   bool GetKindProperty(int index, PropertyValue& out) const override;
 
