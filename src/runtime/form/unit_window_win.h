@@ -67,8 +67,8 @@ class UnitWindow : public LiveUnit {
   ~UnitWindow() override = default;
 
   // Creates the window of `unit`. On success the window owns the object, which is returned;
-  // otherwise, also when the window went again during its creation, the object is deleted here
-  // and null is returned.
+  // otherwise (also when the window was destroyed before CreateWindowExW returned) the object is
+  // deleted here and null is returned.
   template <typename Unit>
   static Unit* Open(std::unique_ptr<Unit> unit, UnitWindowClass& windowClass,
                     const UnitWindowSpec& spec) {
