@@ -83,8 +83,8 @@ WindowRecord CountdownWindowRecord() {
   r.backgroundColour = 0x00FFFFFF;
   r.pictureMode = 1;
   r.controlBox = true;
-  r.maximiseBox = false;
-  r.minimiseBox = true;
+  r.maximizeBox = false;
+  r.minimizeBox = true;
   r.windowState = kStateCentred;
   r.movable = true;
   r.escapeCloses = false;

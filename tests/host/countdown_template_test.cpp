@@ -86,8 +86,8 @@ TEST(CountdownTemplate, WindowAndTimerRecords) {
   EXPECT_FALSE(window->alwaysOnTop);
   EXPECT_FALSE(window->escapeCloses);
   EXPECT_TRUE(window->controlBox);
-  EXPECT_TRUE(window->minimiseBox);
-  EXPECT_FALSE(window->maximiseBox);
+  EXPECT_TRUE(window->minimizeBox);
+  EXPECT_FALSE(window->maximizeBox);
   EXPECT_EQ(ReadTimerRecord(t.units[1].kindData), 1000);
 }
 

@@ -134,9 +134,9 @@ TEST(WindowCreation, BorderStylesAndStates) {
   // No title bar: of the caption bits only the dialog frame stays.
   EXPECT_EQ(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kCaption,
             style::kDlgFrame);
-  record.windowState = kStateMinimised;
+  record.windowState = kStateMinimized;
   EXPECT_NE(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kMinimize, 0u);
-  record.windowState = kStateMaximised;  // maximised only with a sizable frame
+  record.windowState = kStateMaximized;  // maximized only with a sizable frame
   EXPECT_EQ(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kMaximize, 0u);
   record.borderStyle = 1;
   EXPECT_NE(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kMaximize, 0u);
