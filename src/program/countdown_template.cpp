@@ -85,7 +85,7 @@ WindowRecord CountdownWindowRecord() {
   r.controlBox = true;
   r.maximizeBox = false;
   r.minimizeBox = true;
-  r.windowState = kStateCentred;
+  r.windowState = kStateCentered;
   r.movable = true;
   r.escapeCloses = false;
   r.shownInTaskbar = false;

@@ -39,7 +39,7 @@ void UseCountdownOptions(const CountdownOptions& options) {
 }
 
 void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
-  PlaceWindowAtTopCentreInitially();
+  PlaceWindowAtTopCenterInitially();
   InstallCountdownTrayIcon();
   ApplyStartupTransparency();
   ApplyStartupRoundCorners();

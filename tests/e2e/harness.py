@@ -436,7 +436,7 @@ class Widget:
         if not box:
             raise AssertionError(f"no message box titled {CONFIRM_TITLE} is shown")
         left, top, right, bottom = box["rect"]
-        # The centre: the caption strip is not part of the box's X window.
+        # The center: the caption strip is not part of the box's X window.
         self.screen.move_mouse((left + right) // 2, (top + bottom) // 2)
         time.sleep(0.2)
         self.screen.keys(key)

@@ -81,7 +81,7 @@ TEST(CountdownTemplate, WindowAndTimerRecords) {
   EXPECT_EQ(window->title, "\xB5\xB9\xBC\xC6\xCA\xB1");  // 倒计时
   EXPECT_EQ(window->borderStyle, 0);
   EXPECT_EQ(window->backgroundColour, 0x00FFFFFFu);
-  EXPECT_EQ(window->windowState, kStateCentred);
+  EXPECT_EQ(window->windowState, kStateCentered);
   EXPECT_FALSE(window->shownInTaskbar);
   EXPECT_FALSE(window->alwaysOnTop);
   EXPECT_FALSE(window->escapeCloses);

@@ -85,11 +85,11 @@ TEST(MemoryService, ResizeCopiesConstantsAndKeepsHeapContents) {
   ReleaseBlock(text);
 }
 
-TEST(WindowCreation, CountdownWindowIsBorderlessAndCentred) {
+TEST(WindowCreation, CountdownWindowIsBorderlessAndCentered) {
   WindowRecord record;
   record.borderStyle = 0;
   record.shownInTaskbar = false;
-  record.windowState = kStateCentred;
+  record.windowState = kStateCentered;
   WindowCreation c = ComputeWindowCreation(record, kUnitVisible, 50, 50, 300, 120, 1920, 1080);
   EXPECT_EQ(c.style, style::kClipChildren | style::kMinimizeBox);
   EXPECT_EQ(c.style & (style::kCaption | style::kSysMenu | style::kThickFrame), 0u);

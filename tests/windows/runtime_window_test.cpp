@@ -99,7 +99,7 @@ class CountdownWindow : public ::testing::Test {
   HWND hwnd_ = nullptr;
 };
 
-TEST_F(CountdownWindow, CreatedWhileHiddenThenShownBorderlessAtTheCentre) {
+TEST_F(CountdownWindow, CreatedWhileHiddenThenShownBorderlessAtTheCenter) {
   EXPECT_EQ(g_seen.createdCalls, 1);
   EXPECT_TRUE(g_seen.createdWhileHidden);
   EXPECT_TRUE(IsWindowVisible(hwnd_));

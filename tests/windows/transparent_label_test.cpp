@@ -415,12 +415,12 @@ TEST_F(TransparentLabelTest, DestructionIsReportedToTheRuntime) {
 
 // ---- drawing --------------------------------------------------------------------------------
 
-TEST_F(TransparentLabelTest, DrawsRedTextCentredWithoutABox) {
+TEST_F(TransparentLabelTest, DrawsRedTextCenteredWithoutABox) {
   ASSERT_NE(MakeLabelFromBytes(ProductLabelRecordBytes()), nullptr);
   Image image = PaintAndCapture();
   Box red = BoundsOf(image, IsRed);
   ASSERT_GT(red.count, 100) << red;
-  // Centred in the label both ways (the ink of "Pellomi" sits a little above the cell's middle).
+  // Centered in the label both ways (the ink of "Pellomi" sits a little above the cell's middle).
   int labelMidX = (kLabelArea.left + kLabelArea.right) / 2;
   int labelMidY = (kLabelArea.top + kLabelArea.bottom) / 2;
   EXPECT_NEAR((red.left + red.right) / 2, labelMidX, 3) << red;
@@ -571,7 +571,7 @@ TEST_F(TransparentLabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignme
   label->KindPropertyChanged(5, wrap);
   Box top = BoundsOf(PaintAndCapture(), IsRed);
   EXPECT_LT(top.top, kLabelArea.top + 15) << top;
-  EXPECT_EQ(top.left, bottom.left);  // still centred
+  EXPECT_EQ(top.left, bottom.left);  // still centered
 }
 
 TEST_F(TransparentLabelTest, MovingTheLabelLeavesNoTraceBehind) {

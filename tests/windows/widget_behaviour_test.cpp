@@ -206,7 +206,7 @@ TEST(DllCommands, SetWindowLongKeepsThirtyTwoBitValues) {
 }
 
 // The countdown window as the runtime loads it. Loading is quick but destroying it takes seconds
-// under Wine, so the cases share one window and each starts from shown, not topmost, top centre.
+// under Wine, so the cases share one window and each starts from shown, not topmost, top center.
 class CountdownWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { hwnd_ = testing::LoadCountdown(); }
@@ -257,7 +257,7 @@ constexpr std::array<UnitId, 6> kPositionItemIds = {
     units::kPlaceTopLeft,    units::kPlaceTopCenter,    units::kPlaceTopRight,
     units::kPlaceBottomLeft, units::kPlaceBottomCenter, units::kPlaceBottomRight};
 
-TEST_F(CountdownStartUp, IsLayeredClickThroughRoundedAtTopCentre) {
+TEST_F(CountdownStartUp, IsLayeredClickThroughRoundedAtTopCenter) {
   const LONG style = ExStyle(hwnd_);
   EXPECT_EQ(style & WS_EX_LAYERED, WS_EX_LAYERED);
   EXPECT_EQ(style & WS_EX_TRANSPARENT, WS_EX_TRANSPARENT);

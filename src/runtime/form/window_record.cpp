@@ -125,7 +125,7 @@ WindowCreation ComputeWindowCreation(const WindowRecord& record, std::uint32_t u
   c.top = top;
   c.width = width;
   c.height = height;
-  if (record.windowState == kStateCentred) {
+  if (record.windowState == kStateCentered) {
     c.left = (screenWidth - width) / 2;
     c.top = (screenHeight - height) / 2;
   } else if (record.windowState == kStateMinimized) {

@@ -14,7 +14,7 @@ inline constexpr std::uint32_t kSystemButtonFaceColour = 0xFF000000u;
 
 enum WindowState : std::int32_t {
   kStateNormal = 0,
-  kStateCentred = 1,
+  kStateCentered = 1,
   kStateMinimized = 2,
   kStateMaximized = 3,
 };
@@ -31,7 +31,7 @@ struct WindowRecord {
   bool controlBox = true;                                    // 15
   bool maximizeBox = false;                                  // 16
   bool minimizeBox = true;                                   // 17
-  std::int32_t windowState = kStateCentred;                  // 18
+  std::int32_t windowState = kStateCentered;                 // 18
   bool movable = true;                                       // 19
   std::vector<std::uint8_t> icon;                            // 20
   bool enterKeyFlag = false;                                 // 21

@@ -148,7 +148,7 @@ void WindowUnit::ApplyWindowState() {
     case kStateNormal:
       ShowWindow(hwnd_, SW_SHOWNORMAL);
       break;
-    case kStateCentred: {
+    case kStateCentered: {
       if (IsIconic(hwnd_) || IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
       RECT r{};
       GetWindowRect(hwnd_, &r);
