@@ -16,3 +16,11 @@ function(pellomi_add_layer target folder)
   target_include_directories(${target} ${scope} ${root})
   target_link_libraries(${target} ${scope} ${ARGN})
 endfunction()
+
+# pellomi_add_layers(suffix): the three layers as pellomi_platform<suffix>,
+# pellomi_runtime<suffix> and pellomi_program<suffix>, each on the one below.
+function(pellomi_add_layers suffix)
+  pellomi_add_layer(pellomi_platform${suffix} platform)
+  pellomi_add_layer(pellomi_runtime${suffix} runtime pellomi_platform${suffix})
+  pellomi_add_layer(pellomi_program${suffix} program pellomi_runtime${suffix})
+endfunction()

@@ -1,7 +1,7 @@
 // The least Win32 code that shows what the widget shows: the yardstick for its start-up cost.
-// A hidden owner tool window, a borderless 300 x 120 white window owned by it, two red centred
+// A hidden owner tool window, a borderless 300 x 120 white window owned by it, two red centered
 // lines redrawn with a fresh font per paint, a 1 s timer, a 256 x 256 tray icon from embedded ICO
-// bytes, alpha 180 with click-through, rounded corners, shown at the top centre.
+// bytes, alpha 180 with click-through, rounded corners, shown at the top center.
 #include <windows.h>
 // Needs the types of windows.h.
 #include <shellapi.h>

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <cfenv>
+#include <variant>
 
+#include "command_line_win.h"
 #include "countdown_template.h"
 #include "countdown_units.h"
 #include "form/event_loop_win.h"
@@ -10,6 +12,7 @@
 #include "handler_table.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
+#include "window_created_handler.h"
 
 namespace {
 
@@ -23,6 +26,10 @@ std::int32_t StartupRoutine() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace pellomi;
+  // Bad arguments end the program before any window or tray icon exists.
+  const OptionsOutcome options = ReadCommandLineOptions();
+  if (!std::holds_alternative<CountdownOptions>(options)) return ShowOptionsBox(options);
+  UseCountdownOptions(std::get<CountdownOptions>(options));
   InitRuntime({BuildCountdownTemplate, ResolveProgramHandler});
   // All arithmetic relies on round-to-nearest with every exception masked.
   std::fesetenv(FE_DFL_ENV);

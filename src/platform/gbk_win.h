@@ -1,6 +1,7 @@
 #pragma once
 // Texts stay GBK inside the program; at the window-system boundary they become UTF-16 through an
 // explicit code page 936 conversion, so they read right on every Windows locale.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,7 @@ inline std::wstring WideFromGbk(const char* gbk) {
   return WideFromGbk(gbk == nullptr ? std::string_view() : std::string_view(gbk));
 }
 std::string GbkFromWide(std::wstring_view wide);
+// The same, but none when GBK cannot hold a character exactly (no look-alike substitutes).
+std::optional<std::string> ExactGbkFromWide(std::wstring_view wide);
 
 }  // namespace pellomi::platform

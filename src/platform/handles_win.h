@@ -1,71 +1,92 @@
 #pragma once
-// Owning wrappers for window-system objects. Each kind keeps a count of the objects that the
-// program's wrappers currently own, so tests can show that nothing leaks.
+// Owning wrappers for window-system objects and kernel handles. A kind's traits name its handle
+// type, the value that means "none" and how an owned handle is given back to the system.
 #include <windows.h>
 
 #include <utility>
 
+#ifdef PELLOMI_HANDLE_CENSUS
+#include "handle_census_win.h"
+#endif
+
 namespace pellomi::platform {
 
-enum class HandleKind { kFont, kRegion, kIcon, kMenu, kWindow, kCount };
-
-// Objects currently owned through the wrappers, per kind.
-long LiveHandleCount(HandleKind kind);
-void NoteHandleAcquired(HandleKind kind);
-void NoteHandleReleased(HandleKind kind);
-
-template <typename H, HandleKind K, BOOL(WINAPI* Destroy)(H)>
+template <typename KindTraits>
 class UniqueHandle {
  public:
+  using Traits = KindTraits;
+  using Handle = typename Traits::Handle;
+
   UniqueHandle() = default;
-  explicit UniqueHandle(H handle) : handle_(handle) {
-    if (handle_ != nullptr) NoteHandleAcquired(K);
-  }
+  explicit UniqueHandle(Handle handle) : handle_(handle) { NoteAcquired(); }
   UniqueHandle(const UniqueHandle&) = delete;
   UniqueHandle& operator=(const UniqueHandle&) = delete;
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueHandle(UniqueHandle&& other) noexcept
+      : handle_(std::exchange(other.handle_, Traits::None())) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     if (this != &other) {
       Reset();
-      handle_ = std::exchange(other.handle_, nullptr);
+      handle_ = std::exchange(other.handle_, Traits::None());
     }
     return *this;
   }
   ~UniqueHandle() { Reset(); }
 
-  H Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Traits::None(); }
 
-  void Reset(H handle = nullptr) {
-    if (handle_ != nullptr) {
-      Destroy(handle_);
-      NoteHandleReleased(K);
+  void Reset(Handle handle = Traits::None()) {
+    if (*this) {
+      Traits::Close(handle_);
+      NoteGivenUp();
     }
     handle_ = handle;
-    if (handle_ != nullptr) NoteHandleAcquired(K);
+    NoteAcquired();
   }
   // Hands the object to its documented new owner (a window taking a region, say).
-  H Release() {
-    if (handle_ != nullptr) NoteHandleReleased(K);
-    return std::exchange(handle_, nullptr);
+  Handle Release() {
+    if (*this) NoteGivenUp();
+    return std::exchange(handle_, Traits::None());
   }
 
  private:
-  H handle_ = nullptr;
+  void NoteAcquired() const {
+#ifdef PELLOMI_HANDLE_CENSUS
+    if (*this) HandleCensus<Traits>::Acquired(handle_);
+#endif
+  }
+  void NoteGivenUp() const {
+#ifdef PELLOMI_HANDLE_CENSUS
+    HandleCensus<Traits>::GivenUp();
+#endif
+  }
+
+  Handle handle_ = Traits::None();
 };
 
-inline BOOL WINAPI DeleteFontObject(HFONT font) {
-  return DeleteObject(font);
-}
-inline BOOL WINAPI DeleteRegionObject(HRGN region) {
-  return DeleteObject(region);
-}
+// Most kinds mean "none" by null and are given back by one call.
+template <typename H, auto CloseFunction>
+struct NullMeansNone {
+  using Handle = H;
+  static Handle None() { return nullptr; }
+  static void Close(Handle handle) { CloseFunction(handle); }
+};
 
-using UniqueFont = UniqueHandle<HFONT, HandleKind::kFont, DeleteFontObject>;
-using UniqueRegion = UniqueHandle<HRGN, HandleKind::kRegion, DeleteRegionObject>;
-using UniqueIcon = UniqueHandle<HICON, HandleKind::kIcon, DestroyIcon>;
-using UniqueMenu = UniqueHandle<HMENU, HandleKind::kMenu, DestroyMenu>;
-using UniqueWindow = UniqueHandle<HWND, HandleKind::kWindow, DestroyWindow>;
+// Files mean "none" by INVALID_HANDLE_VALUE.
+struct FileTraits {
+  using Handle = HANDLE;
+  static Handle None() { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle handle) { CloseHandle(handle); }
+};
+
+using UniqueFont = UniqueHandle<NullMeansNone<HFONT, DeleteObject>>;
+using UniqueRegion = UniqueHandle<NullMeansNone<HRGN, DeleteObject>>;
+using UniqueIcon = UniqueHandle<NullMeansNone<HICON, DestroyIcon>>;
+using UniqueMenu = UniqueHandle<NullMeansNone<HMENU, DestroyMenu>>;
+using UniqueWindow = UniqueHandle<NullMeansNone<HWND, DestroyWindow>>;
+using UniqueModule = UniqueHandle<NullMeansNone<HMODULE, FreeLibrary>>;
+using UniqueGlobal = UniqueHandle<NullMeansNone<HGLOBAL, GlobalFree>>;
+using UniqueFile = UniqueHandle<FileTraits>;
 
 // Selects an object into a device context for one scope and puts the previous one back.
 class ScopedSelection {

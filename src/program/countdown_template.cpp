@@ -83,9 +83,9 @@ WindowRecord CountdownWindowRecord() {
   r.backgroundColour = 0x00FFFFFF;
   r.pictureMode = 1;
   r.controlBox = true;
-  r.maximiseBox = false;
-  r.minimiseBox = true;
-  r.windowState = kStateCentred;
+  r.maximizeBox = false;
+  r.minimizeBox = true;
+  r.windowState = kStateCentered;
   r.movable = true;
   r.escapeCloses = false;
   r.shownInTaskbar = false;
@@ -103,7 +103,9 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
   UnitRecord window = Component(UnitKind::kWindow, kWindowUnitId, "", 50, 50, 300, 120, true);
   window.kindData = SaveWindowRecord(CountdownWindowRecord());
   window.bindings = {{kEventCreated, resolve("OnWindowCreated")},
-                     {kEventTray, resolve("OnTrayEvent")}};
+                     {kEventTray, resolve("OnTrayEvent")},
+                     {kEventTimeChanged, resolve("OnClockChanged")},
+                     {kEventResumed, resolve("OnClockChanged")}};
   t.units.push_back(std::move(window));
 
   UnitRecord timer = Component(UnitKind::kTimer, units::kTimer, kTimerName, 232, 8, 32, 32, false);
@@ -135,7 +137,8 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
 }
 
 std::vector<std::string_view> CountdownHandlerNames() {
-  std::vector<std::string_view> names = {"OnWindowCreated", "OnTrayEvent", "OnTimer"};
+  std::vector<std::string_view> names = {"OnWindowCreated", "OnTrayEvent", "OnClockChanged",
+                                         "OnTimer"};
   for (const MenuItemDef& def : kMenuItems) {
     if (def.handler != nullptr) names.push_back(def.handler);
   }

@@ -17,6 +17,7 @@ constexpr NamedHandler kHandlers[] = {
     {"OnWindowCreated", OnWindowCreated},
     {"OnTrayEvent", OnTrayEvent},
     {"OnTimer", OnTimer},
+    {"OnClockChanged", OnClockChanged},
     {"OnMinimizeToTray", OnMinimizeToTray},
     {"OnShowMainWindow", OnShowMainWindow},
     {"OnPlaceTopCenter", OnPlaceTopCenter},

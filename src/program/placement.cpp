@@ -11,7 +11,7 @@ ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
   const double w = width;
   const double h = height;
   const std::int32_t left = kScreenMargin;
-  const std::int32_t centre = TruncateToInt((sw - w) / 2.0);
+  const std::int32_t center = TruncateToInt((sw - w) / 2.0);
   const std::int32_t right = TruncateToInt(sw - w - kScreenMargin);
   const std::int32_t top = kScreenMargin;
   const std::int32_t bottom = TruncateToInt(sh - h - kScreenMargin);
@@ -19,13 +19,13 @@ ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
     case PlacementPreset::kTopLeft:
       return {left, top};
     case PlacementPreset::kTopCenter:
-      return {centre, top};
+      return {center, top};
     case PlacementPreset::kTopRight:
       return {right, top};
     case PlacementPreset::kBottomLeft:
       return {left, bottom};
     case PlacementPreset::kBottomCenter:
-      return {centre, bottom};
+      return {center, bottom};
     case PlacementPreset::kBottomRight:
       return {right, bottom};
   }

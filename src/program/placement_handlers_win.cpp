@@ -47,7 +47,7 @@ void OnPlaceBottomRight(int, const std::int32_t*) {
   PlaceAndCheck(PlacementPreset::kBottomRight);
 }
 
-void PlaceWindowAtTopCentreInitially() {
+void PlaceWindowAtTopCenterInitially() {
   MoveToPreset(PlacementPreset::kTopCenter);
 }
 

@@ -1,7 +1,8 @@
-// Always-on-top on request, and its re-assertion on every timer tick.
+// Always-on-top on request; the timer tick, which re-asserts it and keeps the count current.
 #include "placement.h"
 #include "properties/properties.h"
 #include "widget_handlers.h"
+#include "window_created_handler.h"
 #include "window_handler_support.h"
 
 namespace pellomi {
@@ -24,6 +25,7 @@ void OnTimer(int, const std::int32_t*) {
   if (GetIntProperty(kCountdownWindowId, kItemSetTopmost, kMenuPropChecked) != 0) {
     SetWindowProperty(kWindowPropAlwaysOnTop, 1);
   }
+  RecountOnNewDay();
 }
 
 }  // namespace pellomi

@@ -26,8 +26,8 @@ void OnCancelTopmost(int argCount, const std::int32_t* args);
 void OnTimer(int argCount, const std::int32_t* args);
 
 // Steps of the window's created handler.
-// Top centre, size unchanged, no check mark touched (the template already checks it).
-void PlaceWindowAtTopCentreInitially();
+// Top center, size unchanged, no check mark touched (the template already checks it).
+void PlaceWindowAtTopCenterInitially();
 // Alpha 180, no colour key, click-through on.
 void ApplyStartupTransparency();
 // Corners 50 x 50.

@@ -1,26 +1,60 @@
-// The countdown window's created handler: placement, tray icon, transparency, corners, caption.
+// The countdown window's created handler (placement, tray icon, transparency, corners, title and
+// caption) and the recounts that keep the caption true afterwards.
+#include <optional>
+#include <string>
+
+#include "caption_keeper.h"
 #include "countdown_caption.h"
 #include "countdown_template.h"
-#include "form/memory_service.h"
 #include "properties/properties.h"
 #include "tray_setup_win.h"
 #include "widget_handlers.h"
 #include "window_created_handler.h"
 
 namespace pellomi {
+namespace {
+
+CountdownOptions& Options() {
+  static CountdownOptions options{DefaultCountdownTarget(), std::nullopt};
+  return options;
+}
+
+// Remembers what label 2 shows; made anew for each created window.
+std::optional<CaptionKeeper>& Keeper() {
+  static std::optional<CaptionKeeper> keeper;
+  return keeper;
+}
+
+void WriteCaption(const std::optional<std::string>& caption) {
+  if (caption) {
+    SetTextProperty(kCountdownWindowId, units::kCountdownLabel, kLabelPropCaption,
+                    caption->c_str());
+  }
+}
+
+}  // namespace
+
+void UseCountdownOptions(const CountdownOptions& options) {
+  Options() = options;
+}
 
 void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
-  PlaceWindowAtTopCentreInitially();
+  PlaceWindowAtTopCenterInitially();
   InstallCountdownTrayIcon();
   ApplyStartupTransparency();
   ApplyStartupRoundCorners();
-  WriteCountdownCaption(CurrentDateTime());
+  if (const std::optional<std::string>& title = Options().title) {
+    SetTextProperty(kCountdownWindowId, units::kProductLabel, kLabelPropCaption, title->c_str());
+  }
+  WriteCaption(Keeper().emplace(Options().target).Recount(CurrentDateTime()));
 }
 
-void WriteCountdownCaption(DateTime now) {
-  char* caption = BuildCountdownCaption(now);
-  SetTextProperty(kCountdownWindowId, units::kCountdownLabel, kLabelPropCaption, caption);
-  ReleaseBlock(caption);
+void OnClockChanged(int /*argCount*/, const std::int32_t* /*args*/) {
+  if (Keeper()) WriteCaption(Keeper()->Recount(CurrentDateTime()));
+}
+
+void RecountOnNewDay() {
+  if (Keeper()) WriteCaption(Keeper()->RecountIfDue(CurrentDateTime()));
 }
 
 }  // namespace pellomi

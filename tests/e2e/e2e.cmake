@@ -1,8 +1,7 @@
 # The probe (a second Windows process that inspects and drives the widget) and the end-to-end
 # tests, which run the real Pellomi.exe under Wine and operate it with real X input.
 file(GLOB PELLOMI_PROBE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/probe/*.cpp)
-add_executable(pellomi-probe ${PELLOMI_PROBE_SOURCES}
-                             ${PROJECT_SOURCE_DIR}/src/platform/handles_win.cpp)
+add_executable(pellomi-probe ${PELLOMI_PROBE_SOURCES})
 target_include_directories(pellomi-probe PRIVATE ${PROJECT_SOURCE_DIR}/src/platform
                                                  ${PROJECT_SOURCE_DIR}/tools/probe)
 target_compile_definitions(pellomi-probe PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)

@@ -81,13 +81,13 @@ def wait_until(predicate, timeout, interval=0.1):
         time.sleep(interval)
 
 
-def expected_day_count(now):
+def expected_day_count(now, target=TARGET_DATE):
     """Whole days from now until the target's local midnight, floored (the widget's caption)."""
-    return math.floor((TARGET_DATE - now.replace(microsecond=0)).total_seconds() / 86400)
+    return math.floor((target - now.replace(microsecond=0)).total_seconds() / 86400)
 
 
-def expected_caption(now):
-    return f"还有{expected_day_count(now)}天"
+def expected_caption(now, target=TARGET_DATE):
+    return f"还有{expected_day_count(now, target)}天"
 
 
 def avoid_midnight(margin_seconds=3):
@@ -260,16 +260,22 @@ class Widget:
 
     # Life cycle -----------------------------------------------------------------------------
 
-    def start(self, timeout=20):
+    def launch(self, *args, env=None):
+        """Starts Pellomi.exe with these arguments (and environment additions), not waiting."""
         stray = self.state()
         if stray.get("found"):
             raise AssertionError(f"a window titled {TITLE} exists before the start (pid "
                                  f"{stray.get('pid')}): another Pellomi runs in this Wine prefix")
         avoid_midnight()
         self.started_at = datetime.datetime.now()
+        if self.process is not None:
+            self._log.close()  # of an earlier run in the same test
         self._log = open(self.log_path, "ab")
-        self.process = subprocess.Popen(["wine", self.exe], stdout=self._log,
-                                        stderr=subprocess.STDOUT, env=wine_env())
+        self.process = subprocess.Popen(["wine", self.exe, *args], stdout=self._log,
+                                        stderr=subprocess.STDOUT, env={**wine_env(), **(env or {})})
+
+    def start(self, *args, timeout=20, env=None):
+        self.launch(*args, env=env)
         last = {}
 
         def shown_or_ended():
@@ -430,7 +436,7 @@ class Widget:
         if not box:
             raise AssertionError(f"no message box titled {CONFIRM_TITLE} is shown")
         left, top, right, bottom = box["rect"]
-        # The centre: the caption strip is not part of the box's X window.
+        # The center: the caption strip is not part of the box's X window.
         self.screen.move_mouse((left + right) // 2, (top + bottom) // 2)
         time.sleep(0.2)
         self.screen.keys(key)

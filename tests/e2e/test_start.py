@@ -8,14 +8,14 @@ from harness import TITLE, WINDOW_HEIGHT, WINDOW_WIDTH
 
 class StartTest(harness.WidgetTestCase):
 
-    def test_window_is_borderless_owned_and_at_top_centre(self):
+    def test_window_is_borderless_owned_and_at_top_center(self):
         state = self.state
         screen_width, _ = self.widget.screen_size()
         left, top, width, height = self.widget.rect(state)
         self.assertEqual(state["title"], TITLE)
         self.assertEqual((width, height), (WINDOW_WIDTH, WINDOW_HEIGHT), state)
         self.assertEqual((left, top), ((screen_width - WINDOW_WIDTH) // 2, harness.MARGIN),
-                         "the first visible position must be the top centre")
+                         "the first visible position must be the top center")
         self.assertEqual(state["style"] & (harness.WS_CAPTION | harness.WS_THICKFRAME
                                            | harness.WS_SYSMENU), 0, "no caption or frame")
         # No caption, frame or menu bar: client area and window coincide.
@@ -38,7 +38,7 @@ class StartTest(harness.WidgetTestCase):
         region = state["region"]
         self.assertIn(region["type"], (2, 3), f"the window has no region: {region}")
         self.assertEqual(region["corners"], [False] * 4, "rounded corners are cut away")
-        self.assertTrue(region["centre"], region)
+        self.assertTrue(region["center"], region)
 
     def test_children_are_two_labels_and_a_hidden_timer(self):
         children = self.widget.children()

@@ -47,8 +47,11 @@ DateTime At(const CaptionCase& c) {
   return *DateTimeFromFields(c.y, c.mo, c.d, c.h, c.mi, c.s);
 }
 
+const DateTime kTarget = DefaultCountdownTarget();
+
 TEST(CountdownCaption, TargetIsLocalMidnightOfTheTargetDay) {
   EXPECT_EQ(TextToDateTime(kTargetDateText), 45450.0);
+  EXPECT_EQ(kTarget, 45450.0);
   EXPECT_STREQ(kCaptionPrefix, "\xBB\xB9\xD3\xD0");
   EXPECT_STREQ(kCaptionSuffix, "\xCC\xEC");
 }
@@ -56,8 +59,8 @@ TEST(CountdownCaption, TargetIsLocalMidnightOfTheTargetDay) {
 TEST(CountdownCaption, MatchesTheDayCountTable) {
   for (const CaptionCase& c : kCases) {
     const DateTime now = At(c);
-    EXPECT_EQ(CountdownDayCount(now), c.dayCount) << c.y << "-" << c.mo << "-" << c.d;
-    char* caption = BuildCountdownCaption(now);
+    EXPECT_EQ(CountdownDayCount(now, kTarget), c.dayCount) << c.y << "-" << c.mo << "-" << c.d;
+    char* caption = BuildCountdownCaption(now, kTarget);
     ASSERT_NE(caption, nullptr);
     EXPECT_STREQ(caption, c.caption);
     ReleaseBlock(caption);
@@ -66,18 +69,19 @@ TEST(CountdownCaption, MatchesTheDayCountTable) {
 
 TEST(CountdownCaption, MidnightCountsOneMoreThanTheRestOfTheDay) {
   // Every second of a day before the target gives the same count, except 00:00:00.
-  const int atMidnight = CountdownDayCount(*DateTimeFromFields(2024, 5, 20, 0, 0, 0));
+  const int atMidnight = CountdownDayCount(*DateTimeFromFields(2024, 5, 20, 0, 0, 0), kTarget);
   EXPECT_EQ(atMidnight, 18);
   for (int s = 1; s < 86400; s += 37) {
     const DateTime now = *DateTimeFromFields(2024, 5, 20, s / 3600, s / 60 % 60, s % 60);
-    ASSERT_EQ(CountdownDayCount(now), atMidnight - 1) << s;
+    ASSERT_EQ(CountdownDayCount(now, kTarget), atMidnight - 1) << s;
   }
-  EXPECT_EQ(CountdownDayCount(*DateTimeFromFields(2024, 5, 20, 23, 59, 59)), atMidnight - 1);
+  EXPECT_EQ(CountdownDayCount(*DateTimeFromFields(2024, 5, 20, 23, 59, 59), kTarget),
+            atMidnight - 1);
 }
 
 TEST(CountdownCaption, IsNotPaddedToAFixedLength) {
-  char* shortCaption = BuildCountdownCaption(*DateTimeFromFields(2024, 6, 1, 9, 0, 0));
-  char* longCaption = BuildCountdownCaption(*DateTimeFromFields(2026, 12, 8, 3, 47, 31));
+  char* shortCaption = BuildCountdownCaption(*DateTimeFromFields(2024, 6, 1, 9, 0, 0), kTarget);
+  char* longCaption = BuildCountdownCaption(*DateTimeFromFields(2026, 12, 8, 3, 47, 31), kTarget);
   EXPECT_EQ(std::string(shortCaption).size(), 4u + 1 + 2);
   EXPECT_EQ(std::string(longCaption).size(), 4u + 4 + 2);
   ReleaseBlock(shortCaption);

@@ -81,13 +81,13 @@ TEST(CountdownTemplate, WindowAndTimerRecords) {
   EXPECT_EQ(window->title, "\xB5\xB9\xBC\xC6\xCA\xB1");  // 倒计时
   EXPECT_EQ(window->borderStyle, 0);
   EXPECT_EQ(window->backgroundColour, 0x00FFFFFFu);
-  EXPECT_EQ(window->windowState, kStateCentred);
+  EXPECT_EQ(window->windowState, kStateCentered);
   EXPECT_FALSE(window->shownInTaskbar);
   EXPECT_FALSE(window->alwaysOnTop);
   EXPECT_FALSE(window->escapeCloses);
   EXPECT_TRUE(window->controlBox);
-  EXPECT_TRUE(window->minimiseBox);
-  EXPECT_FALSE(window->maximiseBox);
+  EXPECT_TRUE(window->minimizeBox);
+  EXPECT_FALSE(window->maximizeBox);
   EXPECT_EQ(ReadTimerRecord(t.units[1].kindData), 1000);
 }
 
@@ -113,11 +113,13 @@ TEST(CountdownTemplate, MenuLevelsCaptionsAndInitialMarks) {
 
 TEST(CountdownTemplate, EventBindings) {
   WindowTemplate t = BuildCountdownTemplate(RecordingResolver);
-  ASSERT_EQ(t.units[0].bindings.size(), 2u);
-  EXPECT_EQ(t.units[0].bindings[0].event, 0);
-  EXPECT_EQ(HandlerNameOf(t.units[0].bindings[0].handler), "OnWindowCreated");
-  EXPECT_EQ(t.units[0].bindings[1].event, 9);
-  EXPECT_EQ(HandlerNameOf(t.units[0].bindings[1].handler), "OnTrayEvent");
+  const std::pair<int, std::string> windowBindings[] = {
+      {0, "OnWindowCreated"}, {9, "OnTrayEvent"}, {13, "OnClockChanged"}, {14, "OnClockChanged"}};
+  ASSERT_EQ(t.units[0].bindings.size(), std::size(windowBindings));
+  for (std::size_t i = 0; i < std::size(windowBindings); ++i) {
+    EXPECT_EQ(t.units[0].bindings[i].event, windowBindings[i].first);
+    EXPECT_EQ(HandlerNameOf(t.units[0].bindings[i].handler), windowBindings[i].second);
+  }
   ASSERT_EQ(t.units[1].bindings.size(), 1u);
   EXPECT_EQ(HandlerNameOf(t.units[1].bindings[0].handler), "OnTimer");
   EXPECT_TRUE(t.units[25].bindings.empty());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -82,26 +83,34 @@ class FakeLoader : public LibraryLoader {
   std::vector<std::string> unloads;
   std::map<std::string, int> loaded;  // reference counts
 
-  void* Load(const LibraryLoadAttempt& attempt) override {
+  std::unique_ptr<LoadedLibrary> Load(const LibraryLoadAttempt& attempt) override {
     loads.push_back(attempt);
     auto it = libraries.find(attempt.path);
     if (it == libraries.end()) return nullptr;
     ++loaded[it->first];
-    return const_cast<std::string*>(&it->first);
+    return std::make_unique<FakeLibrary>(*this, it->first);
   }
-  void* FindExport(void* module, const ExportReference& reference) override {
-    const std::string& name = *static_cast<std::string*>(module);
-    const std::string key =
-        reference.byOrdinal ? "#" + std::to_string(reference.ordinal) : reference.name;
-    auto& exports = libraries.at(name);
-    auto it = exports.find(key);
-    return it == exports.end() ? nullptr : const_cast<std::string*>(&*it);
-  }
-  void Unload(void* module) override {
-    const std::string& name = *static_cast<std::string*>(module);
-    unloads.push_back(name);
-    --loaded[name];
-  }
+
+ private:
+  class FakeLibrary : public LoadedLibrary {
+   public:
+    FakeLibrary(FakeLoader& loader, const std::string& name) : loader_(loader), name_(name) {}
+    ~FakeLibrary() override {
+      loader_.unloads.push_back(name_);
+      --loader_.loaded[name_];
+    }
+    void* FindExport(const ExportReference& reference) const override {
+      const std::string key =
+          reference.byOrdinal ? "#" + std::to_string(reference.ordinal) : reference.name;
+      auto& exports = loader_.libraries.at(name_);
+      auto it = exports.find(key);
+      return it == exports.end() ? nullptr : const_cast<std::string*>(&*it);
+    }
+
+   private:
+    FakeLoader& loader_;
+    std::string name_;
+  };
 };
 
 struct TestTable {
@@ -123,13 +132,13 @@ TEST(DllCommandBinder, BindsOnFirstCallAndNeverLoadsAgain) {
   EXPECT_EQ(loader.loads.size(), 1u);
   EXPECT_TRUE(loader.loads[0].systemDirectoryOnly);
   EXPECT_TRUE(binder.IsBound(0));
-  EXPECT_NE(binder.ModuleOf(0), nullptr);
+  EXPECT_NE(binder.LibraryOf(0), nullptr);
   EXPECT_EQ(loader.loaded["user32.dll"], 1);
 
   binder.UnloadAll();
   EXPECT_EQ(loader.loaded["user32.dll"], 0);
   EXPECT_FALSE(binder.IsBound(0));
-  EXPECT_EQ(binder.ModuleOf(0), nullptr);
+  EXPECT_EQ(binder.LibraryOf(0), nullptr);
   binder.UnloadAll();  // nothing left to unload twice
   EXPECT_EQ(loader.unloads.size(), 1u);
 }

@@ -50,7 +50,7 @@ TEST(LabelDrawFormat, EveryAlignmentAndWrapCombination) {
   }
 }
 
-TEST(LabelDrawFormat, BothCountdownLabelsDrawCentredMiddleSingleLine) {
+TEST(LabelDrawFormat, BothCountdownLabelsDrawCenteredMiddleSingleLine) {
   for (const auto& stored : {CountdownLabelRecordBytes(), ProductLabelRecordBytes()}) {
     auto record = ReadLabelRecord(stored);
     ASSERT_TRUE(record.has_value());

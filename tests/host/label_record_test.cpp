@@ -157,7 +157,7 @@ void ExpectTemplateRecord(const Bytes& b, std::uint32_t height, const Bytes& cap
   EXPECT_EQ(U32At(b, 0), 1u);           // version
   EXPECT_EQ(U32At(b, 4), 0u);           // effect
   EXPECT_EQ(U32At(b, 8), 0x000000FFu);  // red
-  EXPECT_EQ(U32At(b, 12), 1u);          // centre
+  EXPECT_EQ(U32At(b, 12), 1u);          // center
   EXPECT_EQ(U32At(b, 16), 1u);          // middle
   EXPECT_EQ(U32At(b, 20), 0u);          // no wrap
   EXPECT_EQ(U32At(b, 24), 60u);

@@ -21,7 +21,7 @@ TEST(PresetPosition, PlacesTheWidgetOnAFullHdScreen) {
             (ScreenPoint{1610, 950}));
 }
 
-TEST(PresetPosition, OddWidthCentresHalfAPixelToTheLeft) {
+TEST(PresetPosition, OddWidthCentersHalfAPixelToTheLeft) {
   EXPECT_EQ(PresetPosition(PlacementPreset::kTopCenter, 1921, 1080, 300, 120).x, 810);
   EXPECT_EQ(PresetPosition(PlacementPreset::kBottomCenter, 1920, 1081, 301, 121),
             (ScreenPoint{809, 950}));

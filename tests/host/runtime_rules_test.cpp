@@ -85,11 +85,11 @@ TEST(MemoryService, ResizeCopiesConstantsAndKeepsHeapContents) {
   ReleaseBlock(text);
 }
 
-TEST(WindowCreation, CountdownWindowIsBorderlessAndCentred) {
+TEST(WindowCreation, CountdownWindowIsBorderlessAndCentered) {
   WindowRecord record;
   record.borderStyle = 0;
   record.shownInTaskbar = false;
-  record.windowState = kStateCentred;
+  record.windowState = kStateCentered;
   WindowCreation c = ComputeWindowCreation(record, kUnitVisible, 50, 50, 300, 120, 1920, 1080);
   EXPECT_EQ(c.style, style::kClipChildren | style::kMinimizeBox);
   EXPECT_EQ(c.style & (style::kCaption | style::kSysMenu | style::kThickFrame), 0u);
@@ -134,9 +134,9 @@ TEST(WindowCreation, BorderStylesAndStates) {
   // No title bar: of the caption bits only the dialog frame stays.
   EXPECT_EQ(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kCaption,
             style::kDlgFrame);
-  record.windowState = kStateMinimised;
+  record.windowState = kStateMinimized;
   EXPECT_NE(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kMinimize, 0u);
-  record.windowState = kStateMaximised;  // maximised only with a sizable frame
+  record.windowState = kStateMaximized;  // maximized only with a sizable frame
   EXPECT_EQ(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kMaximize, 0u);
   record.borderStyle = 1;
   EXPECT_NE(ComputeWindowCreation(record, 0, 0, 0, 1, 1, 1, 1).style & style::kMaximize, 0u);

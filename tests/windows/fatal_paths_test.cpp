@@ -17,7 +17,7 @@
 #include "gbk_win.h"
 #include "handler_table.h"
 #include "late_bound/dll_command.h"
-#include "late_bound/dll_command_win.h"
+#include "late_bound/dll_command_inspection_win.h"
 #include "properties/properties.h"
 #include "start/load_window_win.h"
 #include "windows/support/runtime_harness.h"

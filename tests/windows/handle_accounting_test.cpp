@@ -21,12 +21,9 @@
 namespace pellomi {
 namespace {
 
-using platform::HandleKind;
-using platform::LiveHandleCount;
+using Fonts = platform::CensusOf<platform::UniqueFont>;
+using Menus = platform::CensusOf<platform::UniqueMenu>;
 
-constexpr std::array<HandleKind, 5> kKinds = {HandleKind::kFont, HandleKind::kRegion,
-                                              HandleKind::kIcon, HandleKind::kMenu,
-                                              HandleKind::kWindow};
 constexpr const char* kKindNames[] = {"fonts", "regions", "icons", "menus", "windows"};
 
 // Owned objects per kind, plus the windows that really exist on this thread, whoever owns them.
@@ -51,14 +48,16 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM census) {
 
 Census TakeCensus() {
   Census census;
-  for (std::size_t i = 0; i < kKinds.size(); ++i) census.owned[i] = LiveHandleCount(kKinds[i]);
+  census.owned = {Fonts::live, platform::CensusOf<platform::UniqueRegion>::live,
+                  platform::CensusOf<platform::UniqueIcon>::live, Menus::live,
+                  platform::CensusOf<platform::UniqueWindow>::live};
   EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&census));
   return census;
 }
 
 std::string Describe(const Census& c) {
   std::string out;
-  for (std::size_t i = 0; i < kKinds.size(); ++i) {
+  for (std::size_t i = 0; i < c.owned.size(); ++i) {
     out += std::string(kKindNames[i]) + "=" + std::to_string(c.owned[i]) + " ";
   }
   return out + "top-level=" + std::to_string(c.topLevelWindows) +
@@ -94,7 +93,7 @@ TEST_F(HandleAccounting, AThousandMenusWithChoicesLeaveNothingBehind) {
       platform::UniqueMenu menu = BuildPopupMenu(PlanPopupMenu(table, start));
       ASSERT_TRUE(menu);
       ASSERT_EQ(GetMenuItemCount(menu.Get()), 8);
-      EXPECT_EQ(LiveHandleCount(HandleKind::kMenu), before.owned[3] + 1);  // sub-menus go with it
+      EXPECT_EQ(Menus::live, before.owned[3] + 1);  // sub-menus go with it
     }
     SendMessageW(hwnd_, WM_COMMAND, kChoices[i % std::size(kChoices)], 0);
     RECT now{};
@@ -114,6 +113,7 @@ TEST_F(HandleAccounting, AThousandLabelPaintsLeaveNoFont) {
   ASSERT_NE(labels[0], nullptr);
   ASSERT_NE(labels[1], nullptr);
   const Census before = TakeCensus();
+  const long fontsMade = Fonts::acquired;
   for (int i = 0; i < 1000; ++i) {
     for (HWND label : labels) {
       InvalidateRect(label, nullptr, FALSE);
@@ -123,6 +123,9 @@ TEST_F(HandleAccounting, AThousandLabelPaintsLeaveNoFont) {
     }
   }
   EXPECT_EQ(TakeCensus(), before) << Describe(TakeCensus()) << " vs " << Describe(before);
+  // The paints made their fonts through the wrapper, which deleted them (not merely let go).
+  EXPECT_GE(Fonts::acquired, fontsMade + 2000);
+  EXPECT_EQ(GetObjectType(Fonts::last), 0u);
 }
 
 // The real pop-up, tracked modally, ended from inside its loop: first by keys that choose an

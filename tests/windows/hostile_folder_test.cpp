@@ -7,6 +7,7 @@
 #include <string>
 
 #include "form/runtime_error.h"
+#include "late_bound/dll_command_inspection_win.h"
 #include "late_bound/dll_command_win.h"
 
 namespace pellomi {

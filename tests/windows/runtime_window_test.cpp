@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "countdown_template.h"
@@ -10,6 +11,7 @@
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
 #include "form/unit_notifications.h"
+#include "form/unit_window_win.h"
 #include "gbk_win.h"
 #include "handler_table.h"
 #include "properties/properties.h"
@@ -97,7 +99,7 @@ class CountdownWindow : public ::testing::Test {
   HWND hwnd_ = nullptr;
 };
 
-TEST_F(CountdownWindow, CreatedWhileHiddenThenShownBorderlessAtTheCentre) {
+TEST_F(CountdownWindow, CreatedWhileHiddenThenShownBorderlessAtTheCenter) {
   EXPECT_EQ(g_seen.createdCalls, 1);
   EXPECT_TRUE(g_seen.createdWhileHidden);
   EXPECT_TRUE(IsWindowVisible(hwnd_));
@@ -250,6 +252,54 @@ TEST_F(CountdownWindow, EveryTemplateHandlerNameIsBoundInTheProgram) {
   for (std::string_view name : CountdownHandlerNames()) {
     EXPECT_NE(ResolveProgramHandler(name), nullptr) << name;
   }
+}
+
+// A unit of the test's own on the window base of every unit kind, refusing its creation at a
+// chosen message (or at none) and counting how its object ends.
+struct UnitEnds {
+  int deleted = 0;
+  int reported = 0;  // WindowGone: the runtime would hear of it
+};
+UnitEnds g_ends;
+
+class RefusingUnit final : public UnitWindow {
+ public:
+  static RefusingUnit* Create(UINT refusedMessage) {
+    static UnitWindowClass windowClass(L"PellomiRefusingUnit", 0);
+    UnitWindowSpec spec;
+    spec.parent = HWND_MESSAGE;  // no screen window needed
+    return Open(std::unique_ptr<RefusingUnit>(new RefusingUnit(refusedMessage)), windowClass, spec);
+  }
+  ~RefusingUnit() override { ++g_ends.deleted; }
+  void KindPropertyChanged(int, const PropertyValue&) override {}
+  bool GetKindProperty(int, PropertyValue&) const override { return false; }
+
+ private:
+  explicit RefusingUnit(UINT refusedMessage) : refusedMessage_(refusedMessage) {}
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == refusedMessage_) return message == WM_NCCREATE ? FALSE : -1;
+    return UnitWindow::Handle(message, wParam, lParam);
+  }
+  void WindowGone() override { ++g_ends.reported; }
+
+  UINT refusedMessage_;
+};
+
+TEST(UnitWindow, ObjectIsDeletedExactlyOnceWhetherOrNotItsWindowComesToBe) {
+  // Refused after the object was attached: the window's last message and the creator both see it.
+  for (UINT refused : {WM_NCCREATE, WM_CREATE}) {
+    g_ends = {};
+    EXPECT_EQ(RefusingUnit::Create(refused), nullptr) << refused;
+    EXPECT_EQ(g_ends.deleted, 1) << refused;
+    EXPECT_EQ(g_ends.reported, 0) << refused;  // never a live unit: nothing to report
+  }
+  g_ends = {};
+  RefusingUnit* unit = RefusingUnit::Create(0);
+  ASSERT_NE(unit, nullptr);
+  EXPECT_EQ(g_ends.deleted, 0);
+  DestroyWindow(unit->Hwnd());
+  EXPECT_EQ(g_ends.deleted, 1);
+  EXPECT_EQ(g_ends.reported, 1);
 }
 
 // Fatal paths: each runs in a child process, whose report box the parent reads and answers.

@@ -415,12 +415,12 @@ TEST_F(TransparentLabelTest, DestructionIsReportedToTheRuntime) {
 
 // ---- drawing --------------------------------------------------------------------------------
 
-TEST_F(TransparentLabelTest, DrawsRedTextCentredWithoutABox) {
+TEST_F(TransparentLabelTest, DrawsRedTextCenteredWithoutABox) {
   ASSERT_NE(MakeLabelFromBytes(ProductLabelRecordBytes()), nullptr);
   Image image = PaintAndCapture();
   Box red = BoundsOf(image, IsRed);
   ASSERT_GT(red.count, 100) << red;
-  // Centred in the label both ways (the ink of "Pellomi" sits a little above the cell's middle).
+  // Centered in the label both ways (the ink of "Pellomi" sits a little above the cell's middle).
   int labelMidX = (kLabelArea.left + kLabelArea.right) / 2;
   int labelMidY = (kLabelArea.top + kLabelArea.bottom) / 2;
   EXPECT_NEAR((red.left + red.right) / 2, labelMidX, 3) << red;
@@ -571,7 +571,7 @@ TEST_F(TransparentLabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignme
   label->KindPropertyChanged(5, wrap);
   Box top = BoundsOf(PaintAndCapture(), IsRed);
   EXPECT_LT(top.top, kLabelArea.top + 15) << top;
-  EXPECT_EQ(top.left, bottom.left);  // still centred
+  EXPECT_EQ(top.left, bottom.left);  // still centered
 }
 
 TEST_F(TransparentLabelTest, MovingTheLabelLeavesNoTraceBehind) {
@@ -592,15 +592,20 @@ TEST_F(TransparentLabelTest, MovingTheLabelLeavesNoTraceBehind) {
 }
 
 TEST_F(TransparentLabelTest, RepeatedPaintsKeepNoFonts) {
+  using Fonts = platform::CensusOf<platform::UniqueFont>;
   // Counted before the label exists: a font held between paints would show up too.
-  const long fontsBefore = platform::LiveHandleCount(platform::HandleKind::kFont);
+  const long fontsBefore = Fonts::live;
+  const long madeBefore = Fonts::acquired;
   TransparentLabel* label = MakeLabel(TextRecord("HHHH"));
   ASSERT_NE(label, nullptr);
   for (int i = 0; i < 1000; ++i) {
     InvalidateRect(label->Hwnd(), nullptr, FALSE);
     UpdateWindow(label->Hwnd());
   }
-  EXPECT_EQ(platform::LiveHandleCount(platform::HandleKind::kFont), fontsBefore);
+  EXPECT_EQ(Fonts::live, fontsBefore);
+  // Every paint made its font and deleted it again.
+  EXPECT_GE(Fonts::acquired, madeBefore + 1000);
+  EXPECT_EQ(GetObjectType(Fonts::last), 0u) << "the last paint's font still exists";
   EXPECT_GT(BoundsOf(PaintAndCapture(), IsRed).count, 100);
 }
 
@@ -609,9 +614,9 @@ TEST_F(TransparentLabelTest, RepeatedPaintsKeepNoFonts) {
 TEST(LabelRecordGlobalBlock, HoldsExactlyTheStoredBytes) {
   LabelRecord record = *ReadLabelRecord(CountdownLabelRecordBytes());
   std::size_t length = 0;
-  HGLOBAL block = SaveLabelRecordToGlobal(record, &length);
-  ASSERT_NE(block, nullptr);
-  std::unique_ptr<void, decltype(&GlobalFree)> owner(block, &GlobalFree);
+  const platform::UniqueGlobal owner = SaveLabelRecordToGlobal(record, &length);
+  ASSERT_TRUE(owner);
+  HGLOBAL block = owner.Get();
   EXPECT_EQ(length, CountdownLabelRecordBytes().size());
   EXPECT_EQ(GlobalSize(block), length);
   const auto* data = static_cast<const std::uint8_t*>(GlobalLock(block));

@@ -19,8 +19,7 @@
 namespace pellomi {
 namespace {
 
-using platform::HandleKind;
-using platform::LiveHandleCount;
+using Icons = platform::CensusOf<platform::UniqueIcon>;
 using platform::UniqueIcon;
 
 struct IconSize {
@@ -77,16 +76,16 @@ std::vector<unsigned char> MakeTrueColourIco(const std::vector<int>& widths) {
 }
 
 TEST(IconFromIcoBytesTest, EmbeddedIconIsTwoHundredFiftySixSquare) {
-  const long before = LiveHandleCount(HandleKind::kIcon);
+  const long before = Icons::live;
   {
     UniqueIcon icon = EmbeddedIcon();
     ASSERT_TRUE(icon);
     const IconSize size = SizeOf(icon.Get());
     EXPECT_EQ(size.width, 256);
     EXPECT_EQ(size.height, 256);
-    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), before + 1);
+    EXPECT_EQ(Icons::live, before + 1);
   }
-  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), before);
+  EXPECT_EQ(Icons::live, before);
 }
 
 TEST(IconFromIcoBytesTest, TrueColourFileGivesItsLastEntry) {
@@ -103,7 +102,7 @@ TEST(IconFromIcoBytesTest, UnusableBytesGiveNoIcon) {
   EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, kHourglassIco_size / 2, false));
   EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, 0, false));
   EXPECT_FALSE(IconFromIcoBytes(nullptr, 100, false));
-  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0);
+  EXPECT_EQ(Icons::live, 0);
 }
 
 // Stands in for the shell: records every call and answers as told.
@@ -129,7 +128,7 @@ class FakeShellTest : public ::testing::Test {
     g_calls.clear();
     g_refusals = 0;
   }
-  void TearDown() override { EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0); }
+  void TearDown() override { EXPECT_EQ(Icons::live, 0); }
 
   HWND window_ = reinterpret_cast<HWND>(static_cast<std::intptr_t>(0x1234));
 };
@@ -148,15 +147,17 @@ TEST_F(FakeShellTest, AddModifyDeleteCarryTheRecordFields) {
   EXPECT_EQ(add.hIcon, tray.Icon());
   EXPECT_EQ(std::wstring(add.szTip), L"Pellomi \u6B63\u5728");
   EXPECT_TRUE(tray.InNotificationArea());
-  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);
+  EXPECT_EQ(Icons::live, 1);
 
+  const HICON first = tray.Icon();
   tray.Update(window_, EmbeddedIcon(), nullptr);
   ASSERT_EQ(g_calls.size(), 2u);
   EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_MODIFY));
   EXPECT_EQ(g_calls[1].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
   EXPECT_EQ(g_calls[1].data.hIcon, tray.Icon());
-  EXPECT_EQ(g_calls[1].data.szTip[0], L'\0');        // a modify without a tooltip clears it
-  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);  // the old picture was destroyed
+  EXPECT_EQ(g_calls[1].data.szTip[0], L'\0');  // a modify without a tooltip clears it
+  EXPECT_EQ(Icons::live, 1);
+  EXPECT_EQ(SizeOf(first).width, 0) << "the old picture was not destroyed";
 
   tray.Remove(window_);
   ASSERT_EQ(g_calls.size(), 3u);
@@ -338,19 +339,19 @@ TEST(RealShell, AddModifyDeleteLeaveNoIconBehind) {
   {
     TrayIcon tray;
     tray.Update(window.Get(), EmbeddedIcon(), "Pellomi");
-    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);
+    EXPECT_EQ(Icons::live, 1);
     // Wine's explorer provides a notification area.
     EXPECT_TRUE(tray.InNotificationArea());
     tray.Update(window.Get(), EmbeddedIcon(), "Pellomi 2");
-    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 1);
+    EXPECT_EQ(Icons::live, 1);
     EXPECT_TRUE(tray.InNotificationArea());
     // The shell still holds the icon, so putting it back falls back to a modify and succeeds.
     EXPECT_TRUE(tray.Restore(window.Get()));
     tray.Remove(window.Get());
-    EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0);
+    EXPECT_EQ(Icons::live, 0);
     EXPECT_FALSE(tray.InNotificationArea());
   }
-  EXPECT_EQ(LiveHandleCount(HandleKind::kIcon), 0);
+  EXPECT_EQ(Icons::live, 0);
 }
 
 // Answers the message box from inside its modal loop.

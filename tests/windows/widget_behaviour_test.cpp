@@ -9,6 +9,7 @@
 
 #include "countdown_template.h"
 #include "handles_win.h"
+#include "late_bound/dll_command_inspection_win.h"
 #include "late_bound/dll_command_win.h"
 #include "layered/transparency_win.h"
 #include "properties/properties.h"
@@ -18,8 +19,8 @@
 namespace pellomi {
 namespace {
 
-using platform::HandleKind;
-using platform::LiveHandleCount;
+using Regions = platform::CensusOf<platform::UniqueRegion>;
+using Modules = platform::CensusOf<platform::UniqueModule>;
 
 // A borderless 300 x 120 tool window like the widget, not shown.
 class PlainWindow {
@@ -119,9 +120,9 @@ TEST(GetClientSize, GivesTheClientRectangleOrZeroOnFailure) {
 
 TEST(ApplyRoundCorners, OmittedSizesRoundByFiftyAndTheWindowTakesTheRegion) {
   PlainWindow window;
-  const long regionsBefore = LiveHandleCount(HandleKind::kRegion);
+  const long regionsBefore = Regions::live;
   ApplyRoundCorners(window.Get());
-  EXPECT_EQ(LiveHandleCount(HandleKind::kRegion), regionsBefore);
+  EXPECT_EQ(Regions::live, regionsBefore);
   EXPECT_TRUE(RegionHolds(window.Get(), 150, 60));
   EXPECT_TRUE(RegionHolds(window.Get(), 150, 0));
   for (POINT corner : {POINT{0, 0}, POINT{299, 0}, POINT{0, 119}, POINT{299, 119}, POINT{6, 6}}) {
@@ -145,34 +146,37 @@ TEST(ApplyRoundCorners, OmittedSizesRoundByFiftyAndTheWindowTakesTheRegion) {
 
 TEST(ApplyRoundCorners, SecondCallReplacesTheRegionWithoutLeaking) {
   PlainWindow window;
-  const long regionsBefore = LiveHandleCount(HandleKind::kRegion);
+  const long regionsBefore = Regions::live;
   ApplyRoundCorners(window.Get(), 50, 50);
   ApplyRoundCorners(window.Get(), 10, 10);
-  EXPECT_EQ(LiveHandleCount(HandleKind::kRegion), regionsBefore);
+  EXPECT_EQ(Regions::live, regionsBefore);
   EXPECT_TRUE(RegionHolds(window.Get(), 8, 2));
   EXPECT_FALSE(RegionHolds(window.Get(), 0, 0));
 }
 
 TEST(ApplyRoundCorners, RefusedRegionIsDeletedNotLeaked) {
-  const long regionsBefore = LiveHandleCount(HandleKind::kRegion);
+  const long regionsBefore = Regions::live;
+  const long madeBefore = Regions::acquired;
   HWND gone = nullptr;
   {
     PlainWindow window;
     gone = window.Get();
   }
   ApplyRoundCorners(gone, 50, 50);  // a destroyed window refuses the region
-  EXPECT_EQ(LiveHandleCount(HandleKind::kRegion), regionsBefore);
+  ASSERT_EQ(Regions::acquired, madeBefore + 1);
+  EXPECT_EQ(GetObjectType(Regions::last), 0u) << "the refused region still exists";
+  EXPECT_EQ(Regions::live, regionsBefore);
 }
 
 TEST(DllCommands, BindFromTheSystemLibrariesOnceAndAgainAfterUnloading) {
   UnloadDllCommands();
-  const long loadsBefore = DllCommandLibraryLoads();
+  const long loadsBefore = Modules::acquired;
   EXPECT_FALSE(IsDllCommandBound(DllCommandIndex::kGetClientRect));
   RECT rect{};
   DllGetClientRect(nullptr, &rect);
   DllGetClientRect(nullptr, &rect);
   DllGetWindowLong(nullptr, GWL_EXSTYLE);
-  EXPECT_EQ(DllCommandLibraryLoads(), loadsBefore + 2);  // one per entry, not per call
+  EXPECT_EQ(Modules::acquired, loadsBefore + 2);  // one per entry, not per call
   EXPECT_TRUE(IsDllCommandBound(DllCommandIndex::kGetClientRect));
   EXPECT_EQ(DllCommandModule(DllCommandIndex::kGetClientRect), GetModuleHandleW(L"user32.dll"));
   EXPECT_EQ(
@@ -185,10 +189,11 @@ TEST(DllCommands, BindFromTheSystemLibrariesOnceAndAgainAfterUnloading) {
   EXPECT_EQ(DllCommandModule(DllCommandIndex::kDeleteObject), GetModuleHandleW(L"gdi32.dll"));
 
   UnloadDllCommands();
+  EXPECT_EQ(Modules::live, 0);  // every library that binding loaded was given back
   EXPECT_FALSE(IsDllCommandBound(DllCommandIndex::kGetClientRect));
   EXPECT_EQ(DllCommandModule(DllCommandIndex::kGetClientRect), nullptr);
   DllGetClientRect(nullptr, &rect);
-  EXPECT_EQ(DllCommandLibraryLoads(), loadsBefore + 5);
+  EXPECT_EQ(Modules::acquired, loadsBefore + 5);
 }
 
 TEST(DllCommands, SetWindowLongKeepsThirtyTwoBitValues) {
@@ -201,7 +206,7 @@ TEST(DllCommands, SetWindowLongKeepsThirtyTwoBitValues) {
 }
 
 // The countdown window as the runtime loads it. Loading is quick but destroying it takes seconds
-// under Wine, so the cases share one window and each starts from shown, not topmost, top centre.
+// under Wine, so the cases share one window and each starts from shown, not topmost, top center.
 class CountdownWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { hwnd_ = testing::LoadCountdown(); }
@@ -252,7 +257,7 @@ constexpr std::array<UnitId, 6> kPositionItemIds = {
     units::kPlaceTopLeft,    units::kPlaceTopCenter,    units::kPlaceTopRight,
     units::kPlaceBottomLeft, units::kPlaceBottomCenter, units::kPlaceBottomRight};
 
-TEST_F(CountdownStartUp, IsLayeredClickThroughRoundedAtTopCentre) {
+TEST_F(CountdownStartUp, IsLayeredClickThroughRoundedAtTopCenter) {
   const LONG style = ExStyle(hwnd_);
   EXPECT_EQ(style & WS_EX_LAYERED, WS_EX_LAYERED);
   EXPECT_EQ(style & WS_EX_TRANSPARENT, WS_EX_TRANSPARENT);
@@ -381,10 +386,10 @@ TEST_F(CountdownWindow, TimerNeverShowsTheHiddenWidget) {
 }
 
 TEST_F(CountdownWindow, RoundingAgainReplacesTheRegionWithoutLeaking) {
-  const long regionsBefore = LiveHandleCount(HandleKind::kRegion);
+  const long regionsBefore = Regions::live;
   ApplyStartupRoundCorners();
   ApplyRoundCorners(hwnd_, 10, 10);
-  EXPECT_EQ(LiveHandleCount(HandleKind::kRegion), regionsBefore);
+  EXPECT_EQ(Regions::live, regionsBefore);
   EXPECT_TRUE(RegionHolds(hwnd_, 8, 2));
 }
 

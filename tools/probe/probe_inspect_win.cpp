@@ -38,7 +38,7 @@ std::string LayeredReport(HWND window) {
       .Str();
 }
 
-// The region is in window coordinates; probes the four corner pixels and the centre.
+// The region is in window coordinates; probes the four corner pixels and the center.
 std::string RegionReport(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -57,7 +57,7 @@ std::string RegionReport(HWND window) {
       inside.Push(PtInRegion(region.Get(), corner.x, corner.y) != 0);
     json.AddRaw("box", JsonRect(box))
         .AddRaw("corners", inside.Str())
-        .Add("centre", PtInRegion(region.Get(), width / 2, height / 2) != 0);
+        .Add("center", PtInRegion(region.Get(), width / 2, height / 2) != 0);
   }
   return json.Str();
 }

@@ -50,7 +50,8 @@ DateTime ClampDateTime(DateTime value);
 // The continuous day number used for differences and ordering.
 double LinearDays(DateTime value);
 
-// The local wall clock in whole seconds.
+// The local wall clock in whole seconds, as the installed clock source reads it
+// (clock_source.h).
 DateTime CurrentDateTime();
 
 // time1 - time2 in the given unit (clamped to 1..8).

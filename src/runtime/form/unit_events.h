@@ -11,6 +11,10 @@ inline constexpr int kEventAfterCreated = 3;
 inline constexpr int kEventAfterCreated2 = 4;
 inline constexpr int kEventTray = 9;
 inline constexpr int kEventCloseRequest = 12;
+// The system clock or time zone was set; the computer resumed from sleep. Either may have moved
+// the local time by any amount.
+inline constexpr int kEventTimeChanged = 13;
+inline constexpr int kEventResumed = 14;
 
 // The timer unit's one event: its interval has elapsed.
 inline constexpr int kEventTimerElapsed = 0;

@@ -17,7 +17,7 @@ std::vector<std::uint8_t> SaveWindowRecord(const WindowRecord& r) {
   w.I32(r.pictureMode);
   w.Bytes(r.extraBackground);
   w.I32(r.extraBackgroundChoice);
-  for (bool b : {r.controlBox, r.maximiseBox, r.minimiseBox}) w.Bool(b);
+  for (bool b : {r.controlBox, r.maximizeBox, r.minimizeBox}) w.Bool(b);
   w.I32(r.windowState);
   w.Bool(r.movable);
   w.Bytes(r.icon);
@@ -44,8 +44,8 @@ std::optional<WindowRecord> ReadWindowRecord(const std::vector<std::uint8_t>& by
   r.extraBackground = in.Bytes();
   r.extraBackgroundChoice = in.I32();
   r.controlBox = in.Bool();
-  r.maximiseBox = in.Bool();
-  r.minimiseBox = in.Bool();
+  r.maximizeBox = in.Bool();
+  r.minimizeBox = in.Bool();
   r.windowState = in.I32();
   r.movable = in.Bool();
   r.icon = in.Bytes();
@@ -95,8 +95,8 @@ std::uint32_t FrameBits(const WindowRecord& record) {
     default:
       break;
   }
-  if (record.maximiseBox) bits |= style::kMaximizeBox;
-  if (record.minimiseBox) bits |= style::kMinimizeBox;
+  if (record.maximizeBox) bits |= style::kMaximizeBox;
+  if (record.minimizeBox) bits |= style::kMinimizeBox;
   return bits;
 }
 
@@ -125,12 +125,12 @@ WindowCreation ComputeWindowCreation(const WindowRecord& record, std::uint32_t u
   c.top = top;
   c.width = width;
   c.height = height;
-  if (record.windowState == kStateCentred) {
+  if (record.windowState == kStateCentered) {
     c.left = (screenWidth - width) / 2;
     c.top = (screenHeight - height) / 2;
-  } else if (record.windowState == kStateMinimised) {
+  } else if (record.windowState == kStateMinimized) {
     c.style |= style::kMinimize;
-  } else if (record.windowState == kStateMaximised && (c.style & style::kThickFrame)) {
+  } else if (record.windowState == kStateMaximized && (c.style & style::kThickFrame)) {
     c.style |= style::kMaximize;
   }
   c.ownedByHiddenOwner = !record.shownInTaskbar;

@@ -14,9 +14,9 @@ inline constexpr std::uint32_t kSystemButtonFaceColour = 0xFF000000u;
 
 enum WindowState : std::int32_t {
   kStateNormal = 0,
-  kStateCentred = 1,
-  kStateMinimised = 2,
-  kStateMaximised = 3,
+  kStateCentered = 1,
+  kStateMinimized = 2,
+  kStateMaximized = 3,
 };
 
 struct WindowRecord {
@@ -29,9 +29,9 @@ struct WindowRecord {
   std::vector<std::uint8_t> extraBackground;                 // 13
   std::int32_t extraBackgroundChoice = 0;                    // 14
   bool controlBox = true;                                    // 15
-  bool maximiseBox = false;                                  // 16
-  bool minimiseBox = true;                                   // 17
-  std::int32_t windowState = kStateCentred;                  // 18
+  bool maximizeBox = false;                                  // 16
+  bool minimizeBox = true;                                   // 17
+  std::int32_t windowState = kStateCentered;                 // 18
   bool movable = true;                                       // 19
   std::vector<std::uint8_t> icon;                            // 20
   bool enterKeyFlag = false;                                 // 21

@@ -19,7 +19,7 @@ struct LabelRecord {
   std::int32_t effect = 0;                     // 0 none, 1..3 light or dark copy
   std::vector<std::uint8_t> font;              // a 60-byte LOGFONTA, or empty
   std::uint32_t colour = 0;                    // COLORREF 0x00BBGGRR
-  std::int32_t horizontal = 0;                 // 0 left, 1 centre, 2 right
+  std::int32_t horizontal = 0;                 // 0 left, 1 center, 2 right
   std::int32_t wordWrap = 0;                   // 1 wraps; anything else draws one line
   std::int32_t vertical = 1;                   // 0 top, 1 middle, 2 bottom
 

@@ -4,18 +4,15 @@
 
 namespace pellomi {
 
-HGLOBAL SaveLabelRecordToGlobal(const LabelRecord& record, std::size_t* length) {
+platform::UniqueGlobal SaveLabelRecordToGlobal(const LabelRecord& record, std::size_t* length) {
   if (length != nullptr) *length = 0;
   std::vector<std::uint8_t> stored = SaveLabelRecord(record);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, stored.size());
-  if (block == nullptr) return nullptr;
-  void* data = GlobalLock(block);
-  if (data == nullptr) {
-    GlobalFree(block);
-    return nullptr;
-  }
+  platform::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, stored.size()));
+  if (!block) return {};
+  void* data = GlobalLock(block.Get());
+  if (data == nullptr) return {};
   std::memcpy(data, stored.data(), stored.size());
-  GlobalUnlock(block);
+  GlobalUnlock(block.Get());
   if (length != nullptr) *length = stored.size();
   return block;
 }

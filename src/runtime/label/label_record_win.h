@@ -4,12 +4,13 @@
 
 #include <cstddef>
 
+#include "handles_win.h"
 #include "label/label_record.h"
 
 namespace pellomi {
 
-// A new GMEM_MOVEABLE block of exactly the stored length, owned by the caller (GlobalFree);
-// null and length 0 if it cannot be made.
-HGLOBAL SaveLabelRecordToGlobal(const LabelRecord& record, std::size_t* length);
+// A new GMEM_MOVEABLE block of exactly the stored length; empty and length 0 if it cannot be
+// made.
+platform::UniqueGlobal SaveLabelRecordToGlobal(const LabelRecord& record, std::size_t* length);
 
 }  // namespace pellomi

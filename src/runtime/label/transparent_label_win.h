@@ -25,13 +25,9 @@ class TransparentLabel final : public ChildWindowUnit {
   TransparentLabel(WindowId window, UnitId unit, LabelRecord record)
       : ChildWindowUnit(window, unit), record_(std::move(record)) {}
 
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   LabelRecord record_;
-  // Set once CreateLabel has handed the object to its window; from then on the window's last
-  // message frees it.
-  bool ownedByWindow_ = false;
 };
 
 // Reads the record (none or an empty one keeps the defaults) and creates the label's window.

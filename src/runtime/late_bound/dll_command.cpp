@@ -76,17 +76,16 @@ void* DllCommandBinder::Bind(int index) {
   const char* exportName = table_.exports[index] != nullptr ? table_.exports[index] : "";
   const ExportReference reference = ParseExportName(exportName);
   for (const LibraryLoadAttempt& attempt : LibraryLoadAttempts(libraryName)) {
-    void* module = loader_.Load(attempt);
-    if (module == nullptr) continue;
+    std::unique_ptr<LoadedLibrary> library = loader_.Load(attempt);
+    if (!library) continue;
     // Ordinal 0 names no export.
-    void* address = (reference.byOrdinal && reference.ordinal == 0)
-                        ? nullptr
-                        : loader_.FindExport(module, reference);
+    void* address =
+        (reference.byOrdinal && reference.ordinal == 0) ? nullptr : library->FindExport(reference);
     if (address != nullptr) {
-      binding = {address, module};
+      binding = {address, std::move(library)};
       return address;
     }
-    loader_.Unload(module);
+    // A library without the export is unloaded before the next one is tried.
   }
   ReportRuntimeError(ExportMissingMessage(libraryName, exportName), 0, 0, 0);
 }
@@ -95,16 +94,13 @@ bool DllCommandBinder::IsBound(int index) const {
   return bindings_.at(static_cast<std::size_t>(index)).address != nullptr;
 }
 
-void* DllCommandBinder::ModuleOf(int index) const {
-  return bindings_.at(static_cast<std::size_t>(index)).module;
+const LoadedLibrary* DllCommandBinder::LibraryOf(int index) const {
+  return bindings_.at(static_cast<std::size_t>(index)).library.get();
 }
 
 void DllCommandBinder::UnloadAll() {
-  for (Binding& binding : bindings_) {
-    // Each binding loaded its library once, so each unloads it once.
-    if (binding.module != nullptr) loader_.Unload(binding.module);
-    binding = {};
-  }
+  // Each binding loaded its library once, so each unloads it once.
+  for (Binding& binding : bindings_) binding = {};
 }
 
 }  // namespace pellomi

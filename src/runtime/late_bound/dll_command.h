@@ -3,6 +3,7 @@
 // bound at its first call. Binding is independent of the window system so it can be checked with
 // a fake loader; the real loader and the typed calls are in dll_command_win.h.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,13 +57,20 @@ std::vector<LibraryLoadAttempt> LibraryLoadAttempts(std::string_view library);
 // The fatal message for an export that could not be bound (GBK).
 std::string ExportMissingMessage(std::string_view library, std::string_view exportName);
 
-// Loading services the binder needs; modules and addresses are opaque.
+// A library loaded for the table; destroying it unloads it. What it holds is the loader's
+// business (a module handle on Windows, a fake in host tests).
+class LoadedLibrary {
+ public:
+  virtual ~LoadedLibrary() = default;
+  // The export's address, or null.
+  virtual void* FindExport(const ExportReference& reference) const = 0;
+};
+
 class LibraryLoader {
  public:
   virtual ~LibraryLoader() = default;
-  virtual void* Load(const LibraryLoadAttempt& attempt) = 0;  // null when it cannot
-  virtual void* FindExport(void* module, const ExportReference& reference) = 0;
-  virtual void Unload(void* module) = 0;
+  // Null when the library cannot be loaded.
+  virtual std::unique_ptr<LoadedLibrary> Load(const LibraryLoadAttempt& attempt) = 0;
 };
 
 class DllCommandBinder {
@@ -75,14 +83,15 @@ class DllCommandBinder {
   // fatal runtime error.
   void* Bind(int index);
   bool IsBound(int index) const;
-  void* ModuleOf(int index) const;
+  // The library the entry was bound from, or null.
+  const LoadedLibrary* LibraryOf(int index) const;
   // Unloads every library that binding loaded and forgets the addresses.
   void UnloadAll();
 
  private:
   struct Binding {
     void* address = nullptr;
-    void* module = nullptr;
+    std::unique_ptr<LoadedLibrary> library;
   };
   const DllCommandTable& table_;
   LibraryLoader& loader_;

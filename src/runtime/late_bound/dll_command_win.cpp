@@ -1,36 +1,42 @@
 #include "late_bound/dll_command_win.h"
 
+#include <memory>
 #include <string>
 
 #include "gbk_win.h"
+#include "handles_win.h"
+#include "late_bound/dll_command_inspection_win.h"
 
 namespace pellomi {
 namespace {
 
+class SystemLibrary final : public LoadedLibrary {
+ public:
+  explicit SystemLibrary(platform::UniqueModule module) : module_(std::move(module)) {}
+  void* FindExport(const ExportReference& reference) const override {
+    const char* name =
+        reference.byOrdinal ? MAKEINTRESOURCEA(reference.ordinal) : reference.name.c_str();
+    return reinterpret_cast<void*>(GetProcAddress(module_.Get(), name));
+  }
+  HMODULE Module() const { return module_.Get(); }
+
+ private:
+  platform::UniqueModule module_;
+};
+
 class SystemLibraryLoader : public LibraryLoader {
  public:
-  void* Load(const LibraryLoadAttempt& attempt) override {
+  std::unique_ptr<LoadedLibrary> Load(const LibraryLoadAttempt& attempt) override {
     const std::wstring path = platform::WideFromGbk(attempt.path);
     // Never the program's or the current directory: a planted user32.dll there must not run.
     // A named file is loaded as given, its own dependencies from its folder or the system.
     const DWORD flags = attempt.systemDirectoryOnly
                             ? LOAD_LIBRARY_SEARCH_SYSTEM32
                             : LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, flags);
-    if (module != nullptr) ++loads_;
-    return module;
+    platform::UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, flags));
+    if (!module) return nullptr;
+    return std::make_unique<SystemLibrary>(std::move(module));
   }
-  void* FindExport(void* module, const ExportReference& reference) override {
-    const char* name =
-        reference.byOrdinal ? MAKEINTRESOURCEA(reference.ordinal) : reference.name.c_str();
-    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
-  }
-  void Unload(void* module) override { FreeLibrary(static_cast<HMODULE>(module)); }
-
-  long Loads() const { return loads_; }
-
- private:
-  long loads_ = 0;
 };
 
 SystemLibraryLoader& Loader() {
@@ -59,15 +65,14 @@ bool IsDllCommandBound(DllCommandIndex index) {
 }
 
 HMODULE DllCommandModule(DllCommandIndex index) {
-  return static_cast<HMODULE>(Binder().ModuleOf(static_cast<int>(index)));
+  // The program's table binds only through the system loader.
+  const auto* library =
+      static_cast<const SystemLibrary*>(Binder().LibraryOf(static_cast<int>(index)));
+  return library != nullptr ? library->Module() : nullptr;
 }
 
 LibraryLoader& SystemLibraryLoading() {
   return Loader();
-}
-
-long DllCommandLibraryLoads() {
-  return Loader().Loads();
 }
 
 void UnloadDllCommands() {

@@ -11,12 +11,6 @@ namespace pellomi {
 
 // Address of an entry, bound on first use (fatal runtime error when it cannot be bound).
 void* DllCommandAddress(DllCommandIndex index);
-bool IsDllCommandBound(DllCommandIndex index);
-HMODULE DllCommandModule(DllCommandIndex index);
-// Libraries loaded by binding so far; lets tests see that a bound entry does not load again.
-long DllCommandLibraryLoads();
-// The loader the table binds with: system directory only, or a full path as given.
-LibraryLoader& SystemLibraryLoading();
 // Termination: unloads what binding loaded and clears the table's addresses.
 void UnloadDllCommands();
 

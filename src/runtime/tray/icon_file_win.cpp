@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "gbk_win.h"
+#include "handles_win.h"
 
 namespace pellomi {
 namespace {
@@ -11,30 +12,15 @@ namespace {
 // is not worth a giant allocation.
 constexpr LONGLONG kLargestIconFile = 64LL * 1024 * 1024;
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HANDLE Get() const { return handle_; }
-  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
 }  // namespace
 
 std::vector<std::uint8_t> ReadIconFile(const char* gbkPath) {
   if (gbkPath == nullptr || *gbkPath == '\0') return {};
   const std::wstring path = platform::WideFromGbk(gbkPath);
   // Others may read the file meanwhile, but not write it.
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) return {};
+  const platform::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return {};
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > kLargestIconFile) {
     return {};

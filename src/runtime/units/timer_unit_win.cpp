@@ -7,7 +7,7 @@
 namespace pellomi {
 namespace {
 
-constexpr wchar_t kTimerClassName[] = L"PellomiTimer";
+UnitWindowClass g_timerClass(L"PellomiTimer", CS_DBLCLKS);
 constexpr UINT_PTR kSystemTimerId = 1000;
 
 }  // namespace
@@ -17,28 +17,11 @@ TimerUnit* TimerUnit::Create(const std::vector<std::uint8_t>& record, DWORD styl
                              UnitId unit) {
   std::optional<std::int32_t> interval = ReadTimerRecord(record);
   if (!interval) return nullptr;
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &TimerUnit::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kTimerClassName;
-    registered = RegisterClassExW(&wc) != 0;
-  }
-  auto* timer = new TimerUnit(window, unit, *interval);
   // Never visible: the unit exists only for its system timer.
-  HWND hwnd = CreateWindowExW(
-      0, kTimerClassName, L"", (style & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS, left, top, width,
-      height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)),
-      GetModuleHandleW(nullptr), timer);
-  if (hwnd == nullptr) {
-    delete timer;
-    return nullptr;
-  }
-  return timer;
+  const UnitWindowSpec spec =
+      ChildSpec(style & ~WS_VISIBLE, parent, childId, left, top, width, height);
+  return Open(std::unique_ptr<TimerUnit>(new TimerUnit(window, unit, *interval)), g_timerClass,
+              spec);
 }
 
 void TimerUnit::Start() {
@@ -66,38 +49,20 @@ bool TimerUnit::GetKindProperty(int index, PropertyValue& out) const {
   return true;
 }
 
-LRESULT CALLBACK TimerUnit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TimerUnit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+LRESULT TimerUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCCREATE:
-      self = static_cast<TimerUnit*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-      self->hwnd_ = hwnd;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-      break;
     case WM_CREATE:
-      self->Start();  // the first tick comes one interval after loading
+      Start();  // the first tick comes one interval after loading
       return 0;
     case WM_TIMER:
-      if (self != nullptr && wParam == kSystemTimerId) {
-        FireEvent(self->windowId_, self->unitId_, kEventTimerElapsed, 0, nullptr);
-      }
+      if (wParam == kSystemTimerId) FireEvent(windowId_, unitId_, kEventTimerElapsed, 0, nullptr);
       return 0;
     case WM_DESTROY:
-      if (self != nullptr) self->Stop();
+      Stop();
       return 0;
-    case WM_NCDESTROY:
-      if (self != nullptr) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        WindowId window = self->windowId_;
-        UnitId unit = self->unitId_;
-        delete self;
-        NotifyUnitDestroyed(window, unit);
-      }
-      break;
     default:
-      break;
+      return UnitWindow::Handle(message, wParam, lParam);
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace pellomi

@@ -14,12 +14,10 @@ class TimerUnit final : public ChildWindowUnit {
   void KindPropertyChanged(int index, const PropertyValue& value) override;
   bool GetKindProperty(int index, PropertyValue& out) const override;
 
-  bool Running() const { return running_; }
-
  private:
   TimerUnit(WindowId window, UnitId unit, std::int32_t interval)
       : ChildWindowUnit(window, unit), interval_(interval) {}
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Start();
   void Stop();
 

@@ -14,21 +14,8 @@
 namespace pellomi {
 namespace {
 
-constexpr wchar_t kWindowClassName[] = L"PellomiForm";
-
-void RegisterWindowClass(WNDPROC proc) {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  // Redraw on resize and double-click notification; no background brush: WM_PAINT fills it.
-  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kWindowClassName;
-  registered = RegisterClassExW(&wc) != 0;
-}
+// Redraw on resize and double-click notification; no background brush: WM_PAINT fills it.
+UnitWindowClass g_windowClass(L"PellomiForm", CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
 
 COLORREF BackgroundColour(std::uint32_t stored) {
   return stored == kSystemButtonFaceColour ? GetSysColor(COLOR_BTNFACE) : stored & 0x00FFFFFFu;
@@ -39,23 +26,26 @@ COLORREF BackgroundColour(std::uint32_t stored) {
 WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner) {
   std::optional<WindowRecord> record = ReadWindowRecord(unit.kindData);
   if (!record) return nullptr;
-  RegisterWindowClass(&WindowUnit::WindowProc);
 
   WindowCreation c =
       ComputeWindowCreation(*record, unit.flags, unit.left, unit.top, unit.width, unit.height,
                             GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  auto* window = new WindowUnit(id, std::move(*record));
-  std::wstring title = platform::WideFromGbk(window->record_.title);
-  std::wstring className = window->record_.className.empty()
-                               ? std::wstring(kWindowClassName)
-                               : platform::WideFromGbk(window->record_.className);
-  HWND owner = c.ownedByHiddenOwner ? hiddenOwner : nullptr;
-  HWND hwnd = CreateWindowExW(c.exStyle, className.c_str(), title.c_str(), c.style, c.left, c.top,
-                              c.width, c.height, owner, nullptr, GetModuleHandleW(nullptr), window);
-  if (hwnd == nullptr) {
-    delete window;
-    return nullptr;
-  }
+  const std::wstring title = platform::WideFromGbk(record->title);
+  const std::wstring className = platform::WideFromGbk(record->className);
+  UnitWindowSpec spec;
+  spec.exStyle = c.exStyle;
+  spec.title = title.c_str();
+  spec.style = c.style;
+  spec.left = c.left;
+  spec.top = c.top;
+  spec.width = c.width;
+  spec.height = c.height;
+  spec.parent = c.ownedByHiddenOwner ? hiddenOwner : nullptr;
+  spec.className = className.empty() ? nullptr : className.c_str();
+  WindowUnit* window = Open(std::unique_ptr<WindowUnit>(new WindowUnit(id, std::move(*record))),
+                            g_windowClass, spec);
+  if (window == nullptr) return nullptr;
+  HWND hwnd = window->Hwnd();
   // CreateWindow adds caption bits of its own for overlapped windows; bring them in line.
   LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   LONG wanted = static_cast<LONG>((static_cast<std::uint32_t>(style) & ~kFrameBitMask) |
@@ -80,24 +70,6 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
   return window;
 }
 
-UnitRect WindowUnit::OuterRect() const {
-  RECT r{};
-  GetWindowRect(hwnd_, &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-void WindowUnit::MoveTo(std::int32_t left, std::int32_t top) {
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void WindowUnit::Resize(std::int32_t width, std::int32_t height) {
-  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-bool WindowUnit::IsVisible() const {
-  return IsWindowVisible(hwnd_) != FALSE;
-}
-
 void WindowUnit::SetVisible(bool visible) {
   if (!visible) {
     ShowWindow(hwnd_, SW_HIDE);
@@ -111,24 +83,16 @@ void WindowUnit::SetVisible(bool visible) {
 void WindowUnit::Show() {
   firstShowPending_ = false;
   switch (record_.windowState) {
-    case kStateMaximised:
+    case kStateMaximized:
       ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
       break;
-    case kStateMinimised:
+    case kStateMinimized:
       ShowWindow(hwnd_, SW_SHOWMINIMIZED);
       break;
     default:
       ShowWindow(hwnd_, SW_SHOW);
       break;
   }
-}
-
-bool WindowUnit::IsEnabled() const {
-  return IsWindowEnabled(hwnd_) != FALSE;
-}
-
-void WindowUnit::SetEnabled(bool enabled) {
-  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
 void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
@@ -184,7 +148,7 @@ void WindowUnit::ApplyWindowState() {
     case kStateNormal:
       ShowWindow(hwnd_, SW_SHOWNORMAL);
       break;
-    case kStateCentred: {
+    case kStateCentered: {
       if (IsIconic(hwnd_) || IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
       RECT r{};
       GetWindowRect(hwnd_, &r);
@@ -195,10 +159,10 @@ void WindowUnit::ApplyWindowState() {
       }
       break;
     }
-    case kStateMinimised:
+    case kStateMinimized:
       ShowWindow(hwnd_, SW_MINIMIZE);
       break;
-    case kStateMaximised:
+    case kStateMaximized:
       ShowWindow(hwnd_, SW_MAXIMIZE);
       break;
     default:
@@ -291,6 +255,12 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
+    case WM_TIMECHANGE:
+      FireEvent(id_, 0, kEventTimeChanged, 0, nullptr);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) FireEvent(id_, 0, kEventResumed, 0, nullptr);
+      break;  // the default answer grants every request
     default:
       break;
   }
@@ -309,26 +279,12 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     tray_.Restore(hwnd_);
     return 0;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return UnitWindow::Handle(message, wParam, lParam);
 }
 
-LRESULT CALLBACK WindowUnit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<WindowUnit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<WindowUnit*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    WindowId id = self->id_;
-    delete self;
-    NotifyUnitDestroyed(id, 0);
-    WindowDestroyed();
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
-  return self->Handle(message, wParam, lParam);
+void WindowUnit::WindowGone() {
+  NotifyUnitDestroyed(id_, 0);
+  WindowDestroyed();
 }
 
 }  // namespace pellomi

@@ -2,33 +2,26 @@
 // The window kind: the top-level window object behind a loaded window's own unit.
 #include <windows.h>
 
-#include "form/live_unit.h"
 #include "form/runtime_state.h"
+#include "form/unit_window_win.h"
 #include "form/window_record.h"
 #include "handles_win.h"
 #include "tray/tray_icon_win.h"
 
 namespace pellomi {
 
-class WindowUnit final : public LiveUnit, public WindowObjectBase {
+class WindowUnit final : public UnitWindow, public WindowObjectBase {
  public:
-  // Creates the window hidden from its record; null on failure (a record of a later version).
+  // Creates the window hidden from its record; null on failure (a record of a later version, or
+  // a window that cannot be made).
   static WindowUnit* Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner);
 
-  HWND Hwnd() const { return hwnd_; }
   WindowId Id() const { return id_; }
   TrayIcon& Tray() { return tray_; }
   HMENU MenuBar() const { return menuBar_.Get(); }
 
   // LiveUnit
-  void* NativeWindow() const override { return hwnd_; }
-  UnitRect OuterRect() const override;
-  void MoveTo(std::int32_t left, std::int32_t top) override;
-  void Resize(std::int32_t width, std::int32_t height) override;
-  bool IsVisible() const override;
   void SetVisible(bool visible) override;
-  bool IsEnabled() const override;
-  void SetEnabled(bool enabled) override;
   void KindPropertyChanged(int index, const PropertyValue& value) override;
   bool GetKindProperty(int index, PropertyValue& out) const override;
 
@@ -45,8 +38,8 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase {
 
  private:
   WindowUnit(WindowId id, WindowRecord record) : id_(id), record_(std::move(record)) {}
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void WindowGone() override;
   void Paint();
   void OnCommand(WPARAM wParam);
   void OnDestroy();
@@ -57,7 +50,6 @@ class WindowUnit final : public LiveUnit, public WindowObjectBase {
 
   WindowId id_;
   WindowRecord record_;
-  HWND hwnd_ = nullptr;  // destroyed by DestroyWindow; the object frees itself afterwards
   platform::UniqueMenu menuBar_;
   TrayIcon tray_;
   bool closePending_ = false;

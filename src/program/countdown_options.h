@@ -1,0 +1,38 @@
+#pragma once
+// The command line: Pellomi.exe [--target DATE] [--title TEXT], or --help (-h, /?) for the usage.
+// Arguments arrive as UTF-16 (the program's name left out) and enter the program as GBK.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "commands/date_time.h"
+
+namespace pellomi {
+
+struct CountdownOptions {
+  DateTime target = 0;               // local midnight of the day counted to
+  std::optional<std::string> title;  // GBK; none keeps the product name
+};
+
+struct HelpRequest {};
+
+enum class OptionsProblem { kUnknownOption, kMissingValue, kBadDate, kUnrepresentableTitle };
+
+// The first argument the program cannot use, as it was given.
+struct OptionsRefusal {
+  OptionsProblem problem = OptionsProblem::kUnknownOption;
+  std::u16string argument;
+};
+
+using OptionsOutcome = std::variant<CountdownOptions, HelpRequest, OptionsRefusal>;
+
+// The exact GBK form of a text; none when GBK cannot hold one of its characters.
+using GbkEncoder = std::optional<std::string> (*)(std::u16string_view text);
+
+// Options in order; --help anywhere before a bad argument asks for the usage. Without arguments
+// the default target and no title.
+OptionsOutcome ParseCountdownOptions(std::span<const std::u16string> args, GbkEncoder toGbk);
+
+}  // namespace pellomi

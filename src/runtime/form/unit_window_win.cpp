@@ -1,0 +1,89 @@
+#include "form/unit_window_win.h"
+
+namespace pellomi {
+
+bool UnitWindowClass::Ensure(WNDPROC procedure) {
+  if (registered_) return true;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = style_;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = nullBrush_ ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)) : nullptr;
+  wc.lpszClassName = name_;
+  registered_ = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return registered_;
+}
+
+UnitRect UnitWindow::OuterRect() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  HWND parent = GetParent(hwnd_);
+  if (parent != nullptr && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_POPUP) == 0) {
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void UnitWindow::MoveTo(std::int32_t left, std::int32_t top) {
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void UnitWindow::Resize(std::int32_t width, std::int32_t height) {
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool UnitWindow::IsVisible() const {
+  return IsWindowVisible(hwnd_) != FALSE;
+}
+
+void UnitWindow::SetVisible(bool visible) {
+  ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool UnitWindow::IsEnabled() const {
+  return IsWindowEnabled(hwnd_) != FALSE;
+}
+
+void UnitWindow::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+LRESULT UnitWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool UnitWindow::CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowSpec& spec) {
+  if (!windowClass.Ensure(&UnitWindow::WindowProc)) return false;
+  HWND hwnd = CreateWindowExW(spec.exStyle, spec.className ? spec.className : windowClass.Name(),
+                              spec.title, spec.style, spec.left, spec.top, spec.width, spec.height,
+                              spec.parent, spec.menuOrChildId, GetModuleHandleW(nullptr), this);
+  // A window destroyed before CreateWindowExW returned has not freed the object: still ours.
+  ownedByWindow_ = hwnd != nullptr && IsWindow(hwnd);
+  return ownedByWindow_;
+}
+
+LRESULT CALLBACK UnitWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created =
+        static_cast<UnitWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    created->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
+  auto* self = reinterpret_cast<UnitWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message != WM_NCDESTROY) return self->Handle(message, wParam, lParam);
+
+  // The last message: nothing reaches the object through this window any more.
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  self->hwnd_ = nullptr;
+  const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
+  if (self->ownedByWindow_) {
+    self->WindowGone();
+    delete self;
+  }
+  return result;
+}
+
+}  // namespace pellomi
