@@ -9,14 +9,12 @@ namespace pellomi {
 
 void OnSetTopmost(int, const std::int32_t*) {
   SetWindowProperty(kWindowPropAlwaysOnTop, 1);
-  SetChecked(kItemSetTopmost, true);
-  SetChecked(kItemCancelTopmost, false);
+  CheckOneOf(kItemSetTopmost, kItemCancelTopmost);
 }
 
 void OnCancelTopmost(int, const std::int32_t*) {
   SetWindowProperty(kWindowPropAlwaysOnTop, 0);
-  SetChecked(kItemCancelTopmost, true);
-  SetChecked(kItemSetTopmost, false);
+  CheckOneOf(kItemCancelTopmost, kItemSetTopmost);
 }
 
 void OnTimer(int, const std::int32_t*) {

@@ -8,15 +8,13 @@ namespace pellomi {
 
 void OnMinimizeToTray(int, const std::int32_t*) {
   SetWindowProperty(kPropVisible, 0);
-  SetChecked(kItemMinimizeToTray, true);
-  SetChecked(kItemShowMainWindow, false);
+  CheckOneOf(kItemMinimizeToTray, kItemShowMainWindow);
 }
 
 void OnShowMainWindow(int, const std::int32_t*) {
   SetWindowProperty(kPropVisible, 1);
   SetWindowProperty(kWindowPropState, 0);
-  SetChecked(kItemShowMainWindow, true);
-  SetChecked(kItemMinimizeToTray, false);
+  CheckOneOf(kItemShowMainWindow, kItemMinimizeToTray);
 }
 
 }  // namespace pellomi

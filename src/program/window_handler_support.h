@@ -2,6 +2,7 @@
 // Small steps the countdown window's handlers share: a window property, a menu check mark.
 #include <cstdint>
 
+#include "countdown_units.h"
 #include "properties/properties.h"
 
 namespace pellomi {
@@ -12,6 +13,12 @@ inline void SetWindowProperty(int index, std::int32_t value) {
 
 inline void SetChecked(UnitId item, bool checked) {
   SetIntProperty(kCountdownWindowId, item, kMenuPropChecked, checked ? 1 : 0);
+}
+
+// Two items that exclude each other: `chosen` is checked first, then `other` unchecked.
+inline void CheckOneOf(UnitId chosen, UnitId other) {
+  SetChecked(chosen, true);
+  SetChecked(other, false);
 }
 
 }  // namespace pellomi

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/fatal_error_capture.h"
 #include "form/runtime_error.h"
 
 namespace pellomi {

@@ -1,6 +1,7 @@
 // Event delivery: suspension, bindings, menu items and the fatal cases.
 #include <gtest/gtest.h>
 
+#include "common/fatal_error_capture.h"
 #include "form/runtime_error.h"
 #include "form/runtime_texts.h"
 #include "form/unit_notifications.h"

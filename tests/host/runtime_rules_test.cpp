@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "common/fatal_error_capture.h"
 #include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_texts.h"

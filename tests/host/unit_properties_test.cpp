@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "common/fatal_error_capture.h"
 #include "form/byte_array.h"
 #include "form/live_unit.h"
 #include "form/memory_service.h"

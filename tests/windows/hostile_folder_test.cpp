@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/fatal_error_capture.h"
 #include "form/runtime_error.h"
 #include "late_bound/dll_command_inspection_win.h"
 #include "late_bound/dll_command_win.h"
@@ -127,6 +128,7 @@ TEST(HostileFolder, DISABLED_BindFromAPlantedOnlyLibrary) {
   const char* exports[] = {"Anything"};
   const DllCommandTable table{1, libraries, exports};
   DllCommandBinder binder(table, SystemLibraryLoading());
+  ThrowFatalReports();
   EXPECT_THROW(binder.Bind(0), FatalRuntimeError);
   EXPECT_FALSE(binder.IsBound(0));
 }

@@ -9,11 +9,12 @@
 namespace pellomi {
 namespace {
 
-void ThrowingPresenter(const std::string& text) {
-  throw FatalRuntimeError{text};
+void PrintAndExit(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  std::exit(-1);
 }
 
-FatalErrorPresenter g_presenter = ThrowingPresenter;
+FatalErrorPresenter g_presenter = PrintAndExit;
 
 void AppendQuotedTag(std::string& out, const UnitRecord& unit) {
   out += "\r\n\"";
@@ -67,7 +68,7 @@ std::string ComposeRuntimeErrorText(std::string_view message, int code, std::uin
 }
 
 void SetFatalErrorPresenter(FatalErrorPresenter presenter) {
-  g_presenter = presenter != nullptr ? presenter : ThrowingPresenter;
+  g_presenter = presenter != nullptr ? presenter : PrintAndExit;
 }
 
 void ReportRuntimeError(std::string_view message, int code, std::uint32_t owner,

@@ -12,14 +12,10 @@ class TemplateStore;
 std::string ComposeRuntimeErrorText(std::string_view message, int code, std::uint32_t owner,
                                     std::uint32_t position, const TemplateStore* store);
 
-// Shows the report and ends the process; it must not return. The default presenter (used by the
-// host build) throws FatalRuntimeError so that tests can observe the report.
+// Shows the report and ends the process; it must not return. Until one is set (and after null is
+// set) the report goes to the standard error stream and the process ends with -1.
 using FatalErrorPresenter = void (*)(const std::string& text);
 void SetFatalErrorPresenter(FatalErrorPresenter presenter);
-
-struct FatalRuntimeError {
-  std::string text;
-};
 
 // Counts the error (suspending event delivery), composes the text and presents it.
 [[noreturn]] void ReportRuntimeError(std::string_view message, int code, std::uint32_t owner,
