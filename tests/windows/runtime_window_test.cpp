@@ -266,9 +266,10 @@ class RefusingUnit final : public UnitWindow {
  public:
   static RefusingUnit* Create(UINT refusedMessage) {
     static UnitWindowClass windowClass(L"PellomiRefusingUnit", 0);
-    UnitWindowSpec spec;
-    spec.parent = HWND_MESSAGE;  // no screen window needed
-    return Open(std::unique_ptr<RefusingUnit>(new RefusingUnit(refusedMessage)), windowClass, spec);
+    UnitWindowParams params;
+    params.parent = HWND_MESSAGE;  // no screen window needed
+    return Open(std::unique_ptr<RefusingUnit>(new RefusingUnit(refusedMessage)), windowClass,
+                params);
   }
   ~RefusingUnit() override { ++g_ends.deleted; }
   void KindPropertyChanged(int, const PropertyValue&) override {}

@@ -4,17 +4,17 @@
 
 namespace pellomi {
 
-UnitWindowSpec ChildWindowUnit::ChildSpec(DWORD style, HWND parent, int childId, int left, int top,
-                                          int width, int height) {
-  UnitWindowSpec spec;
-  spec.style = style | WS_CHILD | WS_CLIPSIBLINGS;
-  spec.left = left;
-  spec.top = top;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
-  spec.menuOrChildId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId));
-  return spec;
+UnitWindowParams ChildWindowUnit::ChildSpec(DWORD style, HWND parent, int childId, int left,
+                                            int top, int width, int height) {
+  UnitWindowParams params;
+  params.style = style | WS_CHILD | WS_CLIPSIBLINGS;
+  params.left = left;
+  params.top = top;
+  params.width = width;
+  params.height = height;
+  params.parent = parent;
+  params.menuOrChildId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId));
+  return params;
 }
 
 void ChildWindowUnit::WindowGone() {

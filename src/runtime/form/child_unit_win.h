@@ -17,8 +17,8 @@ class ChildWindowUnit : public UnitWindow {
   ChildWindowUnit(WindowId window, UnitId unit) : windowId_(window), unitId_(unit) {}
   // A child of `parent` with `style` plus WS_CHILD | WS_CLIPSIBLINGS, at the given place in its
   // client area, with `childId` as its control identifier.
-  static UnitWindowSpec ChildSpec(DWORD style, HWND parent, int childId, int left, int top,
-                                  int width, int height);
+  static UnitWindowParams ChildSpec(DWORD style, HWND parent, int childId, int left, int top,
+                                    int width, int height);
   void WindowGone() override;
 
   WindowId windowId_;

@@ -54,11 +54,12 @@ LRESULT UnitWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-bool UnitWindow::CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowSpec& spec) {
+bool UnitWindow::CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowParams& params) {
   if (!windowClass.Ensure(&UnitWindow::WindowProc)) return false;
-  HWND hwnd = CreateWindowExW(spec.exStyle, spec.className ? spec.className : windowClass.Name(),
-                              spec.title, spec.style, spec.left, spec.top, spec.width, spec.height,
-                              spec.parent, spec.menuOrChildId, GetModuleHandleW(nullptr), this);
+  HWND hwnd = CreateWindowExW(
+      params.exStyle, params.className ? params.className : windowClass.Name(), params.title,
+      params.style, params.left, params.top, params.width, params.height, params.parent,
+      params.menuOrChildId, GetModuleHandleW(nullptr), this);
   // A window destroyed before CreateWindowExW returned has not freed the object: still ours.
   ownedByWindow_ = hwnd != nullptr && IsWindow(hwnd);
   return ownedByWindow_;

@@ -34,7 +34,7 @@ class UnitWindowClass {
 };
 
 // CreateWindowExW's arguments besides the class and the object.
-struct UnitWindowSpec {
+struct UnitWindowParams {
   DWORD exStyle = 0;
   const wchar_t* title = L"";
   DWORD style = 0;
@@ -71,9 +71,9 @@ class UnitWindow : public LiveUnit {
   // deleted here and null is returned.
   template <typename Unit>
   static Unit* Open(std::unique_ptr<Unit> unit, UnitWindowClass& windowClass,
-                    const UnitWindowSpec& spec) {
+                    const UnitWindowParams& params) {
     UnitWindow& base = *unit;
-    return base.CreateOwnWindow(windowClass, spec) ? unit.release() : nullptr;
+    return base.CreateOwnWindow(windowClass, params) ? unit.release() : nullptr;
   }
 
   // Every message from WM_NCCREATE up to, not including, WM_NCDESTROY. By default the window
@@ -85,7 +85,7 @@ class UnitWindow : public LiveUnit {
   HWND hwnd_ = nullptr;
 
  private:
-  bool CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowSpec& spec);
+  bool CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowParams& params);
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool ownedByWindow_ = false;

@@ -55,11 +55,11 @@ TransparentLabel* CreateLabel(const std::uint8_t* record, std::size_t length, DW
   }
   std::unique_ptr<TransparentLabel> label(new TransparentLabel(window, unit, std::move(contents)));
   const std::wstring text = platform::WideFromGbk(label->record_.caption);
-  UnitWindowSpec spec =
+  UnitWindowParams params =
       TransparentLabel::ChildSpec(style, parent, childId, left, top, width, height);
-  spec.exStyle = WS_EX_TRANSPARENT;
-  spec.title = text.c_str();
-  return TransparentLabel::Open(std::move(label), g_labelClass, spec);
+  params.exStyle = WS_EX_TRANSPARENT;
+  params.title = text.c_str();
+  return TransparentLabel::Open(std::move(label), g_labelClass, params);
 }
 
 }  // namespace pellomi

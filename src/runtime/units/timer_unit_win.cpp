@@ -18,10 +18,10 @@ TimerUnit* TimerUnit::Create(const std::vector<std::uint8_t>& record, DWORD styl
   std::optional<std::int32_t> interval = ReadTimerRecord(record);
   if (!interval) return nullptr;
   // Never visible: the unit exists only for its system timer.
-  const UnitWindowSpec spec =
+  const UnitWindowParams params =
       ChildSpec(style & ~WS_VISIBLE, parent, childId, left, top, width, height);
   return Open(std::unique_ptr<TimerUnit>(new TimerUnit(window, unit, *interval)), g_timerClass,
-              spec);
+              params);
 }
 
 void TimerUnit::Start() {

@@ -32,18 +32,18 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
                             GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   const std::wstring title = platform::WideFromGbk(record->title);
   const std::wstring className = platform::WideFromGbk(record->className);
-  UnitWindowSpec spec;
-  spec.exStyle = c.exStyle;
-  spec.title = title.c_str();
-  spec.style = c.style;
-  spec.left = c.left;
-  spec.top = c.top;
-  spec.width = c.width;
-  spec.height = c.height;
-  spec.parent = c.ownedByHiddenOwner ? hiddenOwner : nullptr;
-  spec.className = className.empty() ? nullptr : className.c_str();
+  UnitWindowParams params;
+  params.exStyle = c.exStyle;
+  params.title = title.c_str();
+  params.style = c.style;
+  params.left = c.left;
+  params.top = c.top;
+  params.width = c.width;
+  params.height = c.height;
+  params.parent = c.ownedByHiddenOwner ? hiddenOwner : nullptr;
+  params.className = className.empty() ? nullptr : className.c_str();
   WindowUnit* window = Open(std::unique_ptr<WindowUnit>(new WindowUnit(id, std::move(*record))),
-                            g_windowClass, spec);
+                            g_windowClass, params);
   if (window == nullptr) return nullptr;
   HWND hwnd = window->Hwnd();
   // CreateWindow adds caption bits of its own for overlapped windows; bring them in line.
