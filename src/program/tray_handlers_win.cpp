@@ -1,5 +1,5 @@
 #include "countdown_template.h"
-#include "message_box/message_box_rules.h"
+#include "exit_confirmation.h"
 #include "message_box/message_box_win.h"
 #include "tray_handlers.h"
 #include "window_commands/popup_menu_win.h"
@@ -8,10 +8,6 @@
 namespace pellomi {
 namespace {
 
-constexpr char kExitQuestion[] =  // 确定要退出程序？
-    "\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xB3\xCC\xD0\xF2\xA3\xBF";
-constexpr char kExitCaption[] = "\xCC\xE1\xCA\xBE";  // 提示
-constexpr std::int32_t kOkCancelQuestion = kOkCancelStyle | kQuestionIconStyle;
 constexpr std::int32_t kResultOk = 0;
 
 TypedValue WindowReference() {

@@ -6,6 +6,7 @@
 
 #include "commands/value_to_text.h"
 #include "countdown_units.h"
+#include "exit_confirmation.h"
 #include "form/memory_service.h"
 #include "form/unit_model.h"
 #include "message_box/message_box_rules.h"
@@ -65,10 +66,9 @@ TEST(MessageBoxText, ByteArraysReferencesAndAbsenceShowNothing) {
 }
 
 TEST(MessageBoxRequestTest, ExitConfirmation) {
-  const char text[] =
-      "\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xB3\xCC\xD0\xF2\xA3\xBF";  // 确定要退出程序？
-  const char caption[] = "\xCC\xE1\xCA\xBE";                               // 提示
-  const TypedValue args[] = {TypedValue::Text(text), TypedValue::Integer(33),
+  const char* const text = kExitQuestion;
+  const char* const caption = kExitCaption;
+  const TypedValue args[] = {TypedValue::Text(text), TypedValue::Integer(kOkCancelQuestion),
                              TypedValue::Text(caption)};
   const MessageBoxRequest request = PrepareMessageBox(3, args);
   EXPECT_EQ(request.text, text);

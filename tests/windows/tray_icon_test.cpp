@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "embedded_icon.h"
+#include "exit_confirmation.h"
 #include "form/typed_value.h"
 #include "handles_win.h"
 #include "message_box/message_box_win.h"
@@ -402,10 +403,9 @@ int ShowAndAnswer(int argCount, const TypedValue* args, int command) {
 }
 
 TEST(MessageBoxCommand, ShowsGbkTextsAndMapsTheAnswer) {
-  const char text[] =
-      "\xC8\xB7\xB6\xA8\xD2\xAA\xCD\xCB\xB3\xF6\xB3\xCC\xD0\xF2\xA3\xBF";  // 确定要退出程序？
-  const char caption[] = "\xCC\xE1\xCA\xBE";                               // 提示
-  const TypedValue exitBox[] = {TypedValue::Text(text), TypedValue::Integer(33),
+  const char* const text = kExitQuestion;
+  const char* const caption = kExitCaption;
+  const TypedValue exitBox[] = {TypedValue::Text(text), TypedValue::Integer(kOkCancelQuestion),
                                 TypedValue::Text(caption)};
   EXPECT_EQ(ShowAndAnswer(3, exitBox, IDCANCEL), 1);
   EXPECT_TRUE(g_answer.found);

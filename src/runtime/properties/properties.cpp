@@ -139,6 +139,28 @@ PropertyValue ConvertPayload(PropertyType type, std::uint64_t payload) {
   return value;
 }
 
+namespace {
+
+// Left, top, width or height (indices 0 to 3): clamped into the record, then onto the live
+// object with the other three as they are now.
+void SetGeometry(UnitRecord& record, LiveUnit* object, int index, std::int32_t raw) {
+  const bool extent = index == kPropWidth || index == kPropHeight;
+  const std::int32_t value = extent ? ClampExtent(raw) : ClampPosition(raw);
+  std::int32_t* const stored[] = {&record.left, &record.top, &record.width, &record.height};
+  *stored[index] = value;
+  if (object == nullptr) return;
+  const UnitRect rect = object->OuterRect();
+  std::int32_t now[] = {rect.left, rect.top, rect.Width(), rect.Height()};
+  now[index] = value;
+  if (extent) {
+    object->Resize(now[kPropWidth], now[kPropHeight]);
+  } else {
+    object->MoveTo(now[kPropLeft], now[kPropTop]);
+  }
+}
+
+}  // namespace
+
 void SetUnitProperty(WindowId window, UnitId unit, int index, int /*arrayIndex*/,
                      std::uint64_t payload) {
   auto [entry, record] = FindTarget(window, unit);
@@ -157,33 +179,11 @@ void SetUnitProperty(WindowId window, UnitId unit, int index, int /*arrayIndex*/
   bool flag = static_cast<std::uint32_t>(payload) != 0;
   switch (index) {
     case kPropLeft:
-    case kPropTop: {
-      std::int32_t value = ClampPosition(integer);
-      (index == kPropLeft ? record->left : record->top) = value;
-      if (object != nullptr) {
-        UnitRect rect = object->OuterRect();
-        if (index == kPropLeft) {
-          object->MoveTo(value, rect.top);
-        } else {
-          object->MoveTo(rect.left, value);
-        }
-      }
-      break;
-    }
+    case kPropTop:
     case kPropWidth:
-    case kPropHeight: {
-      std::int32_t value = ClampExtent(integer);
-      (index == kPropWidth ? record->width : record->height) = value;
-      if (object != nullptr) {
-        UnitRect rect = object->OuterRect();
-        if (index == kPropWidth) {
-          object->Resize(value, rect.Height());
-        } else {
-          object->Resize(rect.Width(), value);
-        }
-      }
+    case kPropHeight:
+      SetGeometry(*record, object, index, integer);
       break;
-    }
     case kPropTag: {
       const char* text = PayloadText(payload);
       record->tag = text == nullptr ? std::string() : std::string(text);
