@@ -82,18 +82,33 @@ static long RssKb(pid_t pid) {
   return kb;
 }
 
-static int NameMatches(Display* display, Window window, const char* wanted) {
-  Atom type;
+// The window's property of the given type and format, or NULL; the caller frees it with XFree.
+static unsigned char* GetProperty(Display* display, Window window, Atom property, Atom type,
+                                  int wantedFormat, long length, unsigned long* count) {
+  Atom actualType;
   int format;
-  unsigned long count, after;
+  unsigned long after;
   unsigned char* data = NULL;
+  if (XGetWindowProperty(display, window, property, 0, length, False, type, &actualType, &format,
+                         count, &after, &data) != Success ||
+      data == NULL) {
+    return NULL;
+  }
+  if (actualType != type || format != wantedFormat) {
+    XFree(data);
+    return NULL;
+  }
+  return data;
+}
+
+static int NameMatches(Display* display, Window window, const char* wanted) {
+  unsigned long count = 0;
   int match = 0;
-  Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
   Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-  if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count,
-                         &after, &data) == Success &&
-      data != NULL) {
-    match = type == utf8 && strlen((char*)data) == count && strcmp((char*)data, wanted) == 0;
+  unsigned char* data = GetProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                                    utf8, 8, 1024, &count);
+  if (data != NULL) {
+    match = strlen((char*)data) == count && strcmp((char*)data, wanted) == 0;
     XFree(data);
     if (match) return 1;
   }
@@ -106,16 +121,12 @@ static int NameMatches(Display* display, Window window, const char* wanted) {
 }
 
 static pid_t WindowPid(Display* display, Window window) {
-  Atom type;
-  int format;
-  unsigned long count, after;
-  unsigned char* data = NULL;
+  unsigned long count = 0;
   pid_t pid = 0;
-  Atom netPid = XInternAtom(display, "_NET_WM_PID", False);
-  if (XGetWindowProperty(display, window, netPid, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                         &after, &data) == Success &&
-      data != NULL) {
-    if (count == 1 && format == 32) pid = (pid_t) * (unsigned long*)data;
+  unsigned char* data = GetProperty(display, window, XInternAtom(display, "_NET_WM_PID", False),
+                                    XA_CARDINAL, 32, 1, &count);
+  if (data != NULL) {
+    if (count == 1) pid = (pid_t) * (unsigned long*)data;
     XFree(data);
   }
   return pid;

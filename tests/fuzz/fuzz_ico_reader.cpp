@@ -9,14 +9,9 @@
 
 #include "tray/ico_reader.h"
 
-namespace {
+#include "fuzz_check.h"
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "fuzz_ico_reader: %s\n", what);
-    std::abort();
-  }
-}
+namespace {
 
 void CheckPlan(const std::uint8_t* data, std::size_t size, bool wantLarge) {
   const auto plan = pellomi::PlanIconFromIco(data, size, wantLarge);

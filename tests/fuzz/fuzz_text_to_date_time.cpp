@@ -9,16 +9,7 @@
 #include "commands/date_time.h"
 #include "commands/text_to_date_time.h"
 
-namespace {
-
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "fuzz_text_to_date_time: %s\n", what);
-    std::abort();
-  }
-}
-
-}  // namespace
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace pellomi;

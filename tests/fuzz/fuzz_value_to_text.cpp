@@ -18,17 +18,12 @@
 #include "form/memory_service.h"
 #include "form/typed_value.h"
 
+#include "fuzz_check.h"
+
 namespace {
 
 using pellomi::TypedValue;
 using pellomi::ValueKind;
-
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "fuzz_value_to_text: %s\n", what);
-    std::abort();
-  }
-}
 
 constexpr std::uint32_t Code(ValueKind kind) {
   return static_cast<std::uint32_t>(kind);
@@ -79,6 +74,13 @@ std::string UpToZero(const std::uint8_t* bytes, std::size_t size) {
 }
 
 // What the text must read as, when the kind says it precisely.
+// A finite number's text reads back within `relative` of it.
+void CheckDecimalText(double number, const std::string& text, double relative, const char* what) {
+  if (!std::isfinite(number)) return;
+  const double read = std::strtod(text.c_str(), nullptr);
+  Check(std::fabs(read - number) <= std::fabs(number) * relative, what);
+}
+
 void CheckScalarText(const TypedValue& value, const std::string& text) {
   switch (static_cast<ValueKind>(value.kind)) {
     case ValueKind::kByte:
@@ -95,20 +97,12 @@ void CheckScalarText(const TypedValue& value, const std::string& text) {
       Check(std::strtoll(text.c_str(), nullptr, 10) == static_cast<std::int64_t>(value.payload),
             "long text");
       break;
-    case ValueKind::kFloat: {
-      const double f = value.AsFloat();
-      if (!std::isfinite(f)) break;
-      const double read = std::strtod(text.c_str(), nullptr);
-      Check(std::fabs(read - f) <= std::fabs(f) * 6e-6, "float text");
+    case ValueKind::kFloat:
+      CheckDecimalText(value.AsFloat(), text, 6e-6, "float text");
       break;
-    }
-    case ValueKind::kDouble: {
-      const double d = value.AsDouble();
-      if (!std::isfinite(d)) break;
-      const double read = std::strtod(text.c_str(), nullptr);
-      Check(std::fabs(read - d) <= std::fabs(d) * 1e-12, "double text");
+    case ValueKind::kDouble:
+      CheckDecimalText(value.AsDouble(), text, 1e-12, "double text");
       break;
-    }
     case ValueKind::kBoolean:
       Check(text == (value.AsBool() ? "\xD5\xE6" : "\xBC\xD9"), "boolean text");
       break;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "probe_args_win.h"
+#include "probe_json_win.h"
 
 namespace pellomi::probe {
 
@@ -30,6 +31,8 @@ int RunClickTarget(const ProbeArgs& args);
 HWND WaitForWindow(const ProbeArgs& args, DWORD default_timeout_ms);
 std::wstring WindowText(HWND window);
 std::wstring WindowClass(HWND window);
+// A report that starts with what every found window has: handle, title, rectangle, visibility.
+JsonBuilder FoundWindowReport(HWND window);
 int ReportMissing(const ProbeArgs& args);
 
 }  // namespace pellomi::probe

@@ -8,18 +8,11 @@ namespace pellomi::probe {
 namespace {
 
 JsonBuilder Summary(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  JsonBuilder json = JsonBuilder::Object();
-  json.Add("found", true)
-      .AddRaw("hwnd", JsonHandle(window))
-      .Add("title", WindowText(window))
-      .Add("class", WindowClass(window))
+  JsonBuilder json = FoundWindowReport(window);
+  json.Add("class", WindowClass(window))
       .Add("pid", std::int64_t{pid})
-      .AddRaw("rect", JsonRect(rect))
-      .Add("visible", IsWindowVisible(window) != FALSE)
       .Add("style", std::int64_t{static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE))})
       .Add("exstyle", std::int64_t{static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE))});
   return json;

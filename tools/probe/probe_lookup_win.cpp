@@ -25,6 +25,18 @@ std::wstring WindowText(HWND window) {
   return std::wstring(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
+JsonBuilder FoundWindowReport(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  JsonBuilder json = JsonBuilder::Object();
+  json.Add("found", true)
+      .AddRaw("hwnd", JsonHandle(window))
+      .Add("title", WindowText(window))
+      .AddRaw("rect", JsonRect(rect))
+      .Add("visible", IsWindowVisible(window) != FALSE);
+  return json;
+}
+
 std::wstring WindowClass(HWND window) {
   wchar_t buffer[256] = {};
   const int copied = GetClassNameW(window, buffer, 256);

@@ -30,16 +30,8 @@ int RunMessageBox(const ProbeArgs& args) {
       buttons.PushRaw(JsonBuilder::Object().Add("id", GetDlgCtrlID(child)).Add("text", text).Str());
     }
   }
-  RECT rect{};
-  GetWindowRect(box, &rect);
-  JsonBuilder json = JsonBuilder::Object();
-  json.Add("found", true)
-      .AddRaw("hwnd", JsonHandle(box))
-      .Add("title", WindowText(box))
-      .AddRaw("rect", JsonRect(rect))
-      .Add("visible", IsWindowVisible(box) != FALSE)
-      .AddRaw("texts", texts.Str())
-      .AddRaw("buttons", buttons.Str());
+  JsonBuilder json = FoundWindowReport(box);
+  json.AddRaw("texts", texts.Str()).AddRaw("buttons", buttons.Str());
 
   const std::wstring press = args.Get(L"press");
   if (!press.empty()) {
