@@ -1,5 +1,7 @@
 #include "countdown_template.h"
 
+#include <tuple>
+
 #include "form/unit_events.h"
 #include "form/window_record.h"
 #include "label_records.h"
@@ -68,10 +70,7 @@ UnitRecord Component(UnitKind kind, UnitId id, const char* name, std::int32_t le
   unit.kind = kind;
   unit.id = id;
   unit.name = name;
-  unit.left = left;
-  unit.top = top;
-  unit.width = width;
-  unit.height = height;
+  std::tie(unit.left, unit.top, unit.width, unit.height) = std::tie(left, top, width, height);
   unit.flags = visible ? kUnitVisible : 0;
   return unit;
 }

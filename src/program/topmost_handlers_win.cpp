@@ -8,13 +8,11 @@
 namespace pellomi {
 
 void OnSetTopmost(int, const std::int32_t*) {
-  SetWindowProperty(kWindowPropAlwaysOnTop, 1);
-  CheckOneOf(kItemSetTopmost, kItemCancelTopmost);
+  ChooseWindowSetting(kWindowPropAlwaysOnTop, 1, kItemSetTopmost, kItemCancelTopmost);
 }
 
 void OnCancelTopmost(int, const std::int32_t*) {
-  SetWindowProperty(kWindowPropAlwaysOnTop, 0);
-  CheckOneOf(kItemCancelTopmost, kItemSetTopmost);
+  ChooseWindowSetting(kWindowPropAlwaysOnTop, 0, kItemCancelTopmost, kItemSetTopmost);
 }
 
 void OnTimer(int, const std::int32_t*) {

@@ -7,14 +7,12 @@
 namespace pellomi {
 
 void OnMinimizeToTray(int, const std::int32_t*) {
-  SetWindowProperty(kPropVisible, 0);
-  CheckOneOf(kItemMinimizeToTray, kItemShowMainWindow);
+  ChooseWindowSetting(kPropVisible, 0, kItemMinimizeToTray, kItemShowMainWindow);
 }
 
 void OnShowMainWindow(int, const std::int32_t*) {
   SetWindowProperty(kPropVisible, 1);
-  SetWindowProperty(kWindowPropState, 0);
-  CheckOneOf(kItemShowMainWindow, kItemMinimizeToTray);
+  ChooseWindowSetting(kWindowPropState, 0, kItemShowMainWindow, kItemMinimizeToTray);
 }
 
 }  // namespace pellomi

@@ -21,4 +21,10 @@ inline void CheckOneOf(UnitId chosen, UnitId other) {
   SetChecked(other, false);
 }
 
+// A menu choice: one window property written, then its item checked against the other.
+inline void ChooseWindowSetting(int index, std::int32_t value, UnitId chosen, UnitId other) {
+  SetWindowProperty(index, value);
+  CheckOneOf(chosen, other);
+}
+
 }  // namespace pellomi

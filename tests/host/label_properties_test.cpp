@@ -119,12 +119,8 @@ TEST(LabelProperties, IndicesOutsideTheKindChangeNothingAndReadNothing) {
 }
 
 TEST(LabelProperties, ReadsGiveIntegersOfTheRecord) {
-  LabelRecord r;
-  r.effect = 2;
-  r.colour = 0x0000FF;
-  r.horizontal = 1;
-  r.wordWrap = 1;
-  r.vertical = 2;
+  const LabelRecord r{
+      .effect = 2, .font = {}, .colour = 0x0000FF, .horizontal = 1, .wordWrap = 1, .vertical = 2};
   const std::int32_t expected[] = {0, 2, 0, 0x0000FF, 1, 1, 2};
   for (int index : {1, 3, 4, 5, 6}) {
     PropertyValue out;

@@ -10,14 +10,15 @@
 
 namespace pellomi {
 
+// The entries of the table, in its order.
 enum class DllCommandIndex : int {
-  kGetWindowLong = 0,
-  kSetWindowLong = 1,
-  kSetLayeredWindowAttributes = 2,
-  kCreateRoundRectRgn = 3,
-  kSetWindowRgn = 4,
-  kDeleteObject = 5,
-  kGetClientRect = 6,
+  kGetWindowLong,
+  kSetWindowLong,
+  kSetLayeredWindowAttributes,
+  kCreateRoundRectRgn,
+  kSetWindowRgn,
+  kDeleteObject,
+  kGetClientRect,
 };
 
 // Count, library file names and export names, indexed alike. An export beginning with "#" is an

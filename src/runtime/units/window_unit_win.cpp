@@ -82,17 +82,10 @@ void WindowUnit::SetVisible(bool visible) {
 
 void WindowUnit::Show() {
   firstShowPending_ = false;
-  switch (record_.windowState) {
-    case kStateMaximized:
-      ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
-      break;
-    case kStateMinimized:
-      ShowWindow(hwnd_, SW_SHOWMINIMIZED);
-      break;
-    default:
-      ShowWindow(hwnd_, SW_SHOW);
-      break;
-  }
+  int command = SW_SHOW;
+  if (record_.windowState == kStateMaximized) command = SW_SHOWMAXIMIZED;
+  if (record_.windowState == kStateMinimized) command = SW_SHOWMINIMIZED;
+  ShowWindow(hwnd_, command);
 }
 
 void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
