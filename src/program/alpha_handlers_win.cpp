@@ -1,5 +1,6 @@
 // The transparency levels of the tray menu, and the start-up transparency and corners.
 #include "alpha_levels.h"
+#include "form/display_scale.h"
 #include "layered/transparency_rules.h"
 #include "layered/transparency_win.h"
 #include "placement.h"
@@ -45,7 +46,8 @@ void ApplyStartupTransparency() {
 }
 
 void ApplyStartupRoundCorners() {
-  ApplyRoundCorners(CountdownWindow(), kDefaultCornerSize, kDefaultCornerSize);
+  const std::int32_t corner = ScaleToDpi(kDefaultCornerSize, WindowDpi(kCountdownWindowId));
+  ApplyRoundCorners(CountdownWindow(), corner, corner);
 }
 
 }  // namespace pellomi

@@ -104,7 +104,9 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
   window.bindings = {{kEventCreated, resolve("OnWindowCreated")},
                      {kEventTray, resolve("OnTrayEvent")},
                      {kEventTimeChanged, resolve("OnClockChanged")},
-                     {kEventResumed, resolve("OnClockChanged")}};
+                     {kEventResumed, resolve("OnClockChanged")},
+                     {kEventDisplayChanged, resolve("OnDisplayChanged")},
+                     {kEventDpiChanged, resolve("OnDpiChanged")}};
   t.units.push_back(std::move(window));
 
   UnitRecord timer = Component(UnitKind::kTimer, units::kTimer, kTimerName, 232, 8, 32, 32, false);
@@ -136,8 +138,8 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
 }
 
 std::vector<std::string_view> CountdownHandlerNames() {
-  std::vector<std::string_view> names = {"OnWindowCreated", "OnTrayEvent", "OnClockChanged",
-                                         "OnTimer"};
+  std::vector<std::string_view> names = {"OnWindowCreated",  "OnTrayEvent",  "OnClockChanged",
+                                         "OnDisplayChanged", "OnDpiChanged", "OnTimer"};
   for (const MenuItemDef& def : kMenuItems) {
     if (def.handler != nullptr) names.push_back(def.handler);
   }

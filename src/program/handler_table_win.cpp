@@ -18,6 +18,8 @@ constexpr NamedHandler kHandlers[] = {
     {"OnTrayEvent", OnTrayEvent},
     {"OnTimer", OnTimer},
     {"OnClockChanged", OnClockChanged},
+    {"OnDisplayChanged", OnDisplayChanged},
+    {"OnDpiChanged", OnDpiChanged},
     {"OnMinimizeToTray", OnMinimizeToTray},
     {"OnShowMainWindow", OnShowMainWindow},
     {"OnPlaceTopCenter", OnPlaceTopCenter},

@@ -5,16 +5,18 @@
 namespace pellomi {
 
 ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
-                           std::int32_t screenHeight, std::int32_t width, std::int32_t height) {
+                           std::int32_t screenHeight, std::int32_t width, std::int32_t height,
+                           std::uint32_t dpi) {
+  const std::int32_t margin = ScaleToDpi(kScreenMargin, dpi);
   const double sw = screenWidth;
   const double sh = screenHeight;
   const double w = width;
   const double h = height;
-  const std::int32_t left = kScreenMargin;
+  const std::int32_t left = margin;
   const std::int32_t center = TruncateToInt((sw - w) / 2.0);
-  const std::int32_t right = TruncateToInt(sw - w - kScreenMargin);
-  const std::int32_t top = kScreenMargin;
-  const std::int32_t bottom = TruncateToInt(sh - h - kScreenMargin);
+  const std::int32_t right = TruncateToInt(sw - w - margin);
+  const std::int32_t top = margin;
+  const std::int32_t bottom = TruncateToInt(sh - h - margin);
   switch (preset) {
     case PlacementPreset::kTopLeft:
       return {left, top};
@@ -48,6 +50,19 @@ UnitId PositionItemOf(PlacementPreset preset) {
       return kItemBottomRight;
   }
   return kItemTopCenter;
+}
+
+std::optional<PlacementPreset> CheckedPreset(const std::array<bool, 6>& checked) {
+  constexpr PlacementPreset kPresets[] = {
+      PlacementPreset::kTopLeft,    PlacementPreset::kTopCenter,    PlacementPreset::kTopRight,
+      PlacementPreset::kBottomLeft, PlacementPreset::kBottomCenter, PlacementPreset::kBottomRight};
+  for (std::size_t i = 0; i < kPositionItems.size(); ++i) {
+    if (!checked[i]) continue;
+    for (PlacementPreset preset : kPresets) {
+      if (PositionItemOf(preset) == kPositionItems[i]) return preset;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace pellomi

@@ -3,9 +3,11 @@
 // always-on-top.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "countdown_units.h"
+#include "form/display_scale.h"
 #include "form/identifiers.h"
 
 namespace pellomi {
@@ -19,6 +21,7 @@ enum class PlacementPreset {
   kBottomRight
 };
 
+// In 96-DPI pixels, like the template: scaled to the window's DPI where it is used.
 inline constexpr std::int32_t kScreenMargin = 10;
 
 struct ScreenPoint {
@@ -28,10 +31,12 @@ struct ScreenPoint {
 };
 
 // The preset's top-left corner for a window of `width` x `height` on the whole primary screen
-// (taskbar included). Computed in double precision and truncated toward zero; a window larger
-// than the screen is placed as computed, partly off the screen.
+// (taskbar included), all in device pixels, with the margin scaled to `dpi`. Computed in double
+// precision and truncated toward zero; a window larger than the screen is placed as computed,
+// partly off the screen.
 ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
-                           std::int32_t screenHeight, std::int32_t width, std::int32_t height);
+                           std::int32_t screenHeight, std::int32_t width, std::int32_t height,
+                           std::uint32_t dpi = kTemplateDpi);
 
 // Position items, in the order their check marks are written.
 inline constexpr UnitId kItemTopLeft = units::kPlaceTopLeft;
@@ -45,6 +50,10 @@ inline constexpr std::array<UnitId, 6> kPositionItems = {kItemTopLeft,   kItemBo
                                                          kItemTopCenter, kItemBottomCenter};
 
 UnitId PositionItemOf(PlacementPreset preset);
+
+// The preset whose item carries the check mark, given each item's mark in kPositionItems order;
+// none when no item is checked (the first checked one if several are).
+std::optional<PlacementPreset> CheckedPreset(const std::array<bool, 6>& checked);
 
 // The check-mark writes of a group, in the group's order: 1 for `chosen`, 0 for the others.
 using CheckWrite = std::pair<UnitId, std::int32_t>;

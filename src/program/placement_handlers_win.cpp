@@ -1,4 +1,5 @@
-// The six placement presets and the first placement at start-up.
+// The six placement presets, the first placement at start-up, and placing again by the checked
+// preset when the display changes.
 #include "placement.h"
 #include "properties/properties.h"
 #include "widget_handlers.h"
@@ -12,8 +13,9 @@ std::int32_t WindowProperty(int index) {
 }
 
 void MoveToPreset(PlacementPreset preset) {
-  const ScreenPoint point = PresetPosition(preset, ScreenWidth(), ScreenHeight(),
-                                           WindowProperty(kPropWidth), WindowProperty(kPropHeight));
+  const ScreenPoint point =
+      PresetPosition(preset, ScreenWidth(), ScreenHeight(), WindowProperty(kPropWidth),
+                     WindowProperty(kPropHeight), WindowDpi(kCountdownWindowId));
   // The size is read again just before the move, as the move service expects it in full.
   MoveUnit(kCountdownWindowId, kWindowUnitId, point.x, point.y, WindowProperty(kPropWidth),
            WindowProperty(kPropHeight));
@@ -24,6 +26,15 @@ void PlaceAndCheck(PlacementPreset preset) {
   for (const CheckWrite& write : CheckWritesFor(kPositionItems, PositionItemOf(preset))) {
     SetIntProperty(kCountdownWindowId, write.first, kMenuPropChecked, write.second);
   }
+}
+
+// Moves by the preset whose item is checked, changing no check mark.
+void PlaceByCheckedPreset() {
+  std::array<bool, kPositionItems.size()> checked{};
+  for (std::size_t i = 0; i < checked.size(); ++i) {
+    checked[i] = GetIntProperty(kCountdownWindowId, kPositionItems[i], kMenuPropChecked) != 0;
+  }
+  if (std::optional<PlacementPreset> preset = CheckedPreset(checked)) MoveToPreset(*preset);
 }
 
 }  // namespace
@@ -49,6 +60,15 @@ void OnPlaceBottomRight(int, const std::int32_t*) {
 
 void PlaceWindowAtTopCenterInitially() {
   MoveToPreset(PlacementPreset::kTopCenter);
+}
+
+void OnDisplayChanged(int, const std::int32_t*) {
+  PlaceByCheckedPreset();
+}
+
+void OnDpiChanged(int, const std::int32_t*) {
+  ApplyStartupRoundCorners();  // the old region has the old size
+  PlaceByCheckedPreset();
 }
 
 }  // namespace pellomi

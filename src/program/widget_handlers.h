@@ -25,12 +25,18 @@ void OnSetTopmost(int argCount, const std::int32_t* args);
 void OnCancelTopmost(int argCount, const std::int32_t* args);
 void OnTimer(int argCount, const std::int32_t* args);
 
+// The display mode changed: placed again by the checked position preset on the new screen size.
+void OnDisplayChanged(int argCount, const std::int32_t* args);
+// The display scale changed (the runtime has laid the window out again): corners made again for
+// the new size, then placed by the checked preset.
+void OnDpiChanged(int argCount, const std::int32_t* args);
+
 // Steps of the window's created handler.
 // Top center, size unchanged, no check mark touched (the template already checks it).
 void PlaceWindowAtTopCenterInitially();
 // Alpha 180, no colour key, click-through on.
 void ApplyStartupTransparency();
-// Corners 50 x 50.
+// Corners 50 x 50 at 96 DPI, scaled to the window's DPI.
 void ApplyStartupRoundCorners();
 
 }  // namespace pellomi

@@ -35,6 +35,35 @@ TEST(PresetPosition, WindowLargerThanTheScreenGoesOffScreenAsComputed) {
             (ScreenPoint{-210, -110}));
 }
 
+TEST(PresetPosition, MarginScalesWithTheWindowsDpi) {
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopCenter, 1920, 1080, 375, 150, 120),
+            (ScreenPoint{772, 13}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopCenter, 1920, 1080, 450, 180, 144),
+            (ScreenPoint{735, 15}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kBottomRight, 1920, 1080, 450, 180, 144),
+            (ScreenPoint{1455, 885}));
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopLeft, 1920, 1080, 600, 240, 192),
+            (ScreenPoint{20, 20}));
+  // A change of display mode: the same preset on the smaller screen.
+  EXPECT_EQ(PresetPosition(PlacementPreset::kTopCenter, 1280, 720, 300, 120),
+            (ScreenPoint{490, 10}));
+}
+
+TEST(PositionChecks, CheckedPresetIsTheOneWhoseItemCarriesTheMark) {
+  for (PlacementPreset preset : {PlacementPreset::kTopLeft, PlacementPreset::kTopCenter,
+                                 PlacementPreset::kTopRight, PlacementPreset::kBottomLeft,
+                                 PlacementPreset::kBottomCenter, PlacementPreset::kBottomRight}) {
+    std::array<bool, 6> checked{};
+    for (const CheckWrite& write : CheckWritesFor(kPositionItems, PositionItemOf(preset))) {
+      checked[static_cast<std::size_t>(
+          std::find(kPositionItems.begin(), kPositionItems.end(), write.first) -
+          kPositionItems.begin())] = write.second == 1;
+    }
+    EXPECT_EQ(CheckedPreset(checked), preset);
+  }
+  EXPECT_EQ(CheckedPreset({}), std::nullopt) << "no mark, no move";
+}
+
 TEST(PositionChecks, WriteTheSixItemsInMenuOrderWithOnlyTheChosenOneSet) {
   const auto writes = CheckWritesFor(kPositionItems, PositionItemOf(PlacementPreset::kBottomLeft));
   const UnitId expectedOrder[] = {0x26012B52u, 0x26012B54u, 0x26012B53u,

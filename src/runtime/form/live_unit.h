@@ -3,6 +3,7 @@
 // host tests use fakes.
 #include <cstdint>
 
+#include "form/display_scale.h"
 #include "form/unit_model.h"
 
 namespace pellomi {
@@ -34,6 +35,9 @@ class LiveUnit {
   virtual bool IsEnabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
   virtual void CursorChanged() {}
+  // The window's display scale changed: the unit takes `geometry` (device pixels, its parent's
+  // client coordinates), laid out for `dpi`, and redraws at that DPI.
+  virtual void Rescale(std::uint32_t /*dpi*/, const UnitGeometry& /*geometry*/) {}
 
   // Kind properties, index already reduced by 8.
   virtual void KindPropertyChanged(int index, const PropertyValue& value) = 0;

@@ -15,6 +15,13 @@ inline constexpr int kEventCloseRequest = 12;
 // the local time by any amount.
 inline constexpr int kEventTimeChanged = 13;
 inline constexpr int kEventResumed = 14;
+// The display mode changed (another resolution, a screen added or taken away), so the screen
+// size may differ. The window stays where it was.
+inline constexpr int kEventDisplayChanged = 15;
+// The window's display scale changed: the runtime has laid the window and its components out
+// again from the template for the new DPI; what handlers did to the old layout (a region, a
+// place on the screen) is theirs to do again.
+inline constexpr int kEventDpiChanged = 16;
 
 // The timer unit's one event: its interval has elapsed.
 inline constexpr int kEventTimerElapsed = 0;

@@ -50,6 +50,11 @@ void UnitWindow::SetEnabled(bool enabled) {
   EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
+void UnitWindow::Rescale(std::uint32_t, const UnitGeometry& geometry) {
+  SetWindowPos(hwnd_, nullptr, geometry.left, geometry.top, geometry.width, geometry.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT UnitWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -61,6 +61,7 @@ class UnitWindow : public LiveUnit {
   void SetVisible(bool visible) override;
   bool IsEnabled() const override;
   void SetEnabled(bool enabled) override;
+  void Rescale(std::uint32_t dpi, const UnitGeometry& geometry) override;
 
  protected:
   UnitWindow() = default;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "form/byte_io.h"
+#include "form/display_scale.h"
 
 namespace pellomi {
 std::vector<std::uint8_t> EncodeLogFont(const LogFontFields& font) {
@@ -51,6 +52,12 @@ LogFontFields FontForDrawing(LogFontFields stored) {
   stored.clipPrecision = 0;
   stored.quality = kProofQuality;
   stored.pitchAndFamily = 0;
+  return stored;
+}
+
+LogFontFields FontForDpi(LogFontFields stored, std::uint32_t dpi) {
+  stored.height = ScaleToDpi(stored.height, dpi);
+  stored.width = ScaleToDpi(stored.width, dpi);
   return stored;
 }
 

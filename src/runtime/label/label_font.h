@@ -52,4 +52,8 @@ std::optional<LogFontFields> DecodeLogFont(std::span<const std::uint8_t> block);
 // character set, precision and family, in proof quality.
 LogFontFields FontForDrawing(LogFontFields stored);
 
+// The stored font, whose height and width are in 96-DPI units like the rest of the template, for
+// a window at `dpi` (ScaleToDpi on both).
+LogFontFields FontForDpi(LogFontFields stored, std::uint32_t dpi);
+
 }  // namespace pellomi

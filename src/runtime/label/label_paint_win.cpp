@@ -11,11 +11,12 @@
 namespace pellomi {
 namespace {
 
-// A new font from the stored LOGFONTA block; empty when the block is not one or creation fails.
-platform::UniqueFont MakeLabelFont(const std::vector<std::uint8_t>& block) {
+// A new font from the stored LOGFONTA block at `dpi`; empty when the block is not one or creation
+// fails.
+platform::UniqueFont MakeLabelFont(const std::vector<std::uint8_t>& block, std::uint32_t dpi) {
   std::optional<LogFontFields> stored = DecodeLogFont(block);
   if (!stored) return {};
-  LogFontFields f = FontForDrawing(*stored);
+  LogFontFields f = FontForDpi(FontForDrawing(*stored), dpi);
   LOGFONTW font{};
   font.lfHeight = f.height;
   font.lfWidth = f.width;
@@ -43,7 +44,7 @@ void DrawPass(HDC dc, const std::wstring& text, RECT area, const TextPass& pass,
 
 }  // namespace
 
-void PaintLabel(HWND label, const LabelRecord& record) {
+void PaintLabel(HWND label, const LabelRecord& record, std::uint32_t dpi) {
   platform::PaintScope paint(label);
   HDC dc = paint.Dc();
   if (dc == nullptr || record.caption.empty()) return;
@@ -51,7 +52,7 @@ void PaintLabel(HWND label, const LabelRecord& record) {
   GetClientRect(label, &area);
 
   // A new font on every paint: the record may have changed since the last one.
-  platform::UniqueFont font = MakeLabelFont(record.font);
+  platform::UniqueFont font = MakeLabelFont(record.font, dpi);
   HGDIOBJ chosen = font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT);
   platform::ScopedSelection selection(dc, chosen);
 

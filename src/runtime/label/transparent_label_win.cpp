@@ -29,10 +29,16 @@ bool TransparentLabel::GetKindProperty(int index, PropertyValue& out) const {
   return GetLabelProperty(record_, index, out);
 }
 
+void TransparentLabel::Rescale(std::uint32_t dpi, const UnitGeometry& geometry) {
+  dpi_ = dpi;
+  UnitWindow::Rescale(dpi, geometry);
+  RefreshLabelArea(hwnd_);  // also when the place stayed: the text is drawn anew in any case
+}
+
 LRESULT TransparentLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      PaintLabel(hwnd_, record_);
+      PaintLabel(hwnd_, record_, dpi_);
       return 0;
     case WM_MOVE: {
       LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -46,14 +52,15 @@ LRESULT TransparentLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 TransparentLabel* CreateLabel(const std::uint8_t* record, std::size_t length, DWORD style,
                               HWND parent, int childId, int left, int top, int width, int height,
-                              WindowId window, UnitId unit) {
+                              WindowId window, UnitId unit, std::uint32_t dpi) {
   LabelRecord contents;
   if (record != nullptr && length >= 1) {
     std::optional<LabelRecord> stored = ReadLabelRecord(std::span(record, length));
     if (!stored) return nullptr;
     contents = std::move(*stored);
   }
-  std::unique_ptr<TransparentLabel> label(new TransparentLabel(window, unit, std::move(contents)));
+  std::unique_ptr<TransparentLabel> label(
+      new TransparentLabel(window, unit, std::move(contents), dpi));
   const std::wstring text = platform::WideFromGbk(label->record_.caption);
   UnitWindowParams params =
       TransparentLabel::ChildSpec(style, parent, childId, left, top, width, height);

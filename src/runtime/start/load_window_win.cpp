@@ -22,8 +22,9 @@ constexpr int kChildIdStep = 10;
   ReportRuntimeError(texts::kLoadWindowFailed, 0, window, 0);
 }
 
-LiveUnit* CreateComponent(const UnitRecord& unit, HWND parent, int childId, WindowId window) {
-  ComponentPlacement placement{0, parent, childId, window};
+LiveUnit* CreateComponent(const UnitRecord& unit, HWND parent, int childId, WindowId window,
+                          std::uint32_t dpi) {
+  ComponentPlacement placement{0, parent, childId, window, dpi};
   if (unit.flags & kUnitDisabled) placement.style |= WS_DISABLED;
   if (unit.flags & kUnitTabStop) placement.style |= WS_TABSTOP;
   return CreateComponentUnit(unit, placement);
@@ -68,7 +69,7 @@ void LoadWindow(WindowId window) {
     for (std::size_t i = units.size() - 1; i >= 1; --i) {
       UnitRecord& unit = units[i];
       if (unit.IsMenuItem()) continue;
-      LiveUnit* object = CreateComponent(unit, hwnd, childId, window);
+      LiveUnit* object = CreateComponent(unit, hwnd, childId, window, windowUnit->Dpi());
       if (object == nullptr) LoadFailed(window);
       unit.object = object;
       childId += kChildIdStep;

@@ -9,13 +9,15 @@ namespace {
 using ComponentFactory = LiveUnit* (*)(const UnitRecord& unit, const ComponentPlacement& at);
 
 LiveUnit* CreateTimer(const UnitRecord& unit, const ComponentPlacement& at) {
-  return TimerUnit::Create(unit.kindData, at.style, at.parent, at.childId, unit.left, unit.top,
-                           unit.width, unit.height, at.window, unit.id);
+  const UnitGeometry g = TemplateGeometryAt(unit, at.dpi);
+  return TimerUnit::Create(unit.kindData, at.style, at.parent, at.childId, g.left, g.top, g.width,
+                           g.height, at.window, unit.id);
 }
 
 LiveUnit* CreateTransparentLabel(const UnitRecord& unit, const ComponentPlacement& at) {
+  const UnitGeometry g = TemplateGeometryAt(unit, at.dpi);
   return CreateLabel(unit.kindData.data(), unit.kindData.size(), at.style, at.parent, at.childId,
-                     unit.left, unit.top, unit.width, unit.height, at.window, unit.id);
+                     g.left, g.top, g.width, g.height, at.window, unit.id, at.dpi);
 }
 
 struct ComponentKind {

@@ -2,6 +2,7 @@
 // Creation of a window's component units, looked up by unit kind.
 #include <windows.h>
 
+#include "form/display_scale.h"
 #include "form/live_unit.h"
 
 namespace pellomi {
@@ -11,6 +12,7 @@ struct ComponentPlacement {
   HWND parent = nullptr;
   int childId = 0;
   WindowId window = 0;
+  std::uint32_t dpi = kTemplateDpi;  // of the window: template geometry is scaled to it
 };
 
 // The unit's object, or null when its kind has no component factory or creation fails.

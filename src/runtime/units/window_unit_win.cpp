@@ -1,8 +1,10 @@
 #include "units/window_unit_win.h"
 
+#include "form/display_scale.h"
 #include "form/event_loop_win.h"
 #include "form/unit_events.h"
 #include "form/unit_notifications.h"
+#include "form/window_dpi_win.h"
 #include "form/window_messages.h"
 #include "gbk_win.h"
 #include "menu/menu_plan.h"
@@ -27,9 +29,13 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
   std::optional<WindowRecord> record = ReadWindowRecord(unit.kindData);
   if (!record) return nullptr;
 
-  WindowCreation c =
-      ComputeWindowCreation(*record, unit.flags, unit.left, unit.top, unit.width, unit.height,
-                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  // The window's DPI is known once it exists: it is made at template size, then sized again.
+  auto creationAt = [&unit](const WindowRecord& from, std::uint32_t dpi) {
+    const UnitGeometry g = TemplateGeometryAt(unit, dpi);
+    return ComputeWindowCreation(from, unit.flags, g.left, g.top, g.width, g.height,
+                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  };
+  WindowCreation c = creationAt(*record, kTemplateDpi);
   const std::wstring title = platform::WideFromGbk(record->title);
   const std::wstring className = platform::WideFromGbk(record->className);
   UnitWindowParams params;
@@ -55,6 +61,8 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  window->dpi_ = DpiOfWindow(hwnd);
+  if (window->dpi_ != kTemplateDpi) c = creationAt(window->record_, window->dpi_);
   RECT r{};
   GetWindowRect(hwnd, &r);
   if (r.right - r.left != c.width || r.bottom - r.top != c.height) {
@@ -169,6 +177,23 @@ void WindowUnit::ApplyAlwaysOnTop() {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
+void WindowUnit::ChangeDpi(std::uint32_t dpi, const RECT& suggested) {
+  WindowEntry* entry = Runtime().store.Find(id_);
+  if (entry == nullptr || !entry->working || dpi == 0) return;
+  dpi_ = dpi;
+  // Sizes come from the template by the one rule, so that a return to the old scale gives back
+  // exactly the old sizes; the suggested rectangle gives only the place.
+  const std::vector<UnitRecord>& layout = entry->pristine.units;
+  const UnitGeometry own = TemplateGeometryAt(layout.front(), dpi);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, own.width, own.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  const std::vector<UnitRecord>& live = entry->working->units;
+  for (std::size_t i = 1; i < live.size() && i < layout.size(); ++i) {
+    if (live[i].object != nullptr) live[i].object->Rescale(dpi, TemplateGeometryAt(layout[i], dpi));
+  }
+  FireEvent(id_, 0, kEventDpiChanged, 0, nullptr);
+}
+
 void WindowUnit::RebuildMenuBar() {
   WindowEntry* entry = Runtime().store.Find(id_);
   if (entry == nullptr || hwnd_ == nullptr) return;
@@ -250,6 +275,12 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMECHANGE:
       FireEvent(id_, 0, kEventTimeChanged, 0, nullptr);
+      return 0;
+    case WM_DISPLAYCHANGE:
+      FireEvent(id_, 0, kEventDisplayChanged, 0, nullptr);
+      return 0;
+    case WM_DPICHANGED:
+      ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC) FireEvent(id_, 0, kEventResumed, 0, nullptr);

@@ -2,6 +2,7 @@
 // The window kind: the top-level window object behind a loaded window's own unit.
 #include <windows.h>
 
+#include "form/display_scale.h"
 #include "form/runtime_state.h"
 #include "form/unit_window_win.h"
 #include "form/window_record.h"
@@ -19,6 +20,8 @@ class WindowUnit final : public UnitWindow, public WindowObjectBase {
   WindowId Id() const { return id_; }
   TrayIcon& Tray() { return tray_; }
   HMENU MenuBar() const { return menuBar_.Get(); }
+  // The DPI the window and its components are laid out for (96: the template's own units).
+  std::uint32_t Dpi() const { return dpi_; }
 
   // LiveUnit
   void SetVisible(bool visible) override;
@@ -47,6 +50,7 @@ class WindowUnit final : public UnitWindow, public WindowObjectBase {
   void DestroyNow();
   void ApplyWindowState();
   void ApplyAlwaysOnTop();
+  void ChangeDpi(std::uint32_t dpi, const RECT& suggested);
 
   WindowId id_;
   WindowRecord record_;
@@ -54,6 +58,7 @@ class WindowUnit final : public UnitWindow, public WindowObjectBase {
   TrayIcon tray_;
   bool closePending_ = false;
   bool firstShowPending_ = false;
+  std::uint32_t dpi_ = kTemplateDpi;
 };
 
 }  // namespace pellomi

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "form/display_scale.h"
 #include "form/runtime_state.h"
 #include "menu/menu_plan.h"
 #include "menu/menu_win.h"
@@ -12,7 +13,7 @@ namespace pellomi {
 namespace {
 
 // The menu opens with its top-right corner just up and left of the cursor, so the pointer
-// rests over its first item rather than on its edge.
+// rests over its first item rather than on its edge (96-DPI pixels, scaled to the window's).
 constexpr int kCursorOffset = 5;
 
 }  // namespace
@@ -32,8 +33,9 @@ void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
   HWND hwnd = loaded->Hwnd();
   SetForegroundWindow(hwnd);
   // Without TPM_RETURNCMD: the choice arrives later as a posted WM_COMMAND.
-  TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN, cursor.x - kCursorOffset, cursor.y - kCursorOffset, 0,
-                 hwnd, nullptr);
+  const int offset = ScaleToDpi(kCursorOffset, loaded->Dpi());
+  TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN, cursor.x - offset, cursor.y - offset, 0, hwnd,
+                 nullptr);
   PostMessageW(hwnd, WM_NULL, 0, 0);
 }
 

@@ -1,6 +1,8 @@
 #include "window_commands/window_commands_win.h"
 
+#include "form/display_scale.h"
 #include "form/window_lookup.h"
+#include "window_commands/loaded_window_win.h"
 
 namespace pellomi {
 
@@ -39,6 +41,11 @@ int ScreenWidth() {
 }
 int ScreenHeight() {
   return GetSystemMetrics(SM_CYSCREEN);
+}
+
+std::uint32_t WindowDpi(WindowId window) {
+  const WindowUnit* loaded = LoadedWindow(window);
+  return loaded != nullptr ? loaded->Dpi() : kTemplateDpi;
 }
 
 }  // namespace pellomi

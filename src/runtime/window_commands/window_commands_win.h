@@ -2,6 +2,7 @@
 // Window commands that handlers use: handle, move, screen size.
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 #include "form/identifiers.h"
@@ -19,5 +20,9 @@ void MoveUnit(WindowId window, UnitId unit, std::optional<int> left, std::option
 
 int ScreenWidth();
 int ScreenHeight();
+
+// The DPI a loaded window is laid out for, by which a handler scales its own 96-DPI pixel
+// values (ScaleToDpi); 96 for a window that is not loaded.
+std::uint32_t WindowDpi(WindowId window);
 
 }  // namespace pellomi
