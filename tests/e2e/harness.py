@@ -103,9 +103,9 @@ def avoid_midnight(margin_seconds=3):
 class Probe:
     """One long-running probe process answering requests line by line."""
 
-    def __init__(self, path, log_path):
+    def __init__(self, path, log_path, launcher=("wine",)):
         self._log = open(log_path, "ab")
-        self._process = subprocess.Popen(["wine", path, "serve"], stdin=subprocess.PIPE,
+        self._process = subprocess.Popen([*launcher, path, "serve"], stdin=subprocess.PIPE,
                                          stdout=subprocess.PIPE, stderr=self._log,
                                          env=wine_env())
         self._buffer = b""
@@ -239,10 +239,30 @@ class Screen:
             time.sleep(delay_ms / 1000)
 
 
-class Widget:
-    """One run of Pellomi.exe, with the probe and screen to inspect and drive it."""
+def desktop_launcher(name, width, height):
+    """Starts a program inside the Wine virtual desktop NAME (made at WIDTHxHEIGHT if new)."""
+    return ("wine", "explorer", f"/desktop={name},{width}x{height}")
 
-    def __init__(self, name):
+
+def set_log_pixels(dpi):
+    """The display scale Wine gives every program of the prefix from its next start on."""
+    run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+         "REG_DWORD", "/d", str(dpi), "/f"])
+    run(["wineserver", "-k"], check=False)
+    run(["wineserver", "-w"], check=False)
+
+
+def scale_to_dpi(value, dpi):
+    """The program's rule for 96-DPI values: value x dpi / 96, halves away from zero."""
+    scaled = (abs(value) * dpi + 48) // 96
+    return scaled if value >= 0 else -scaled
+
+
+class Widget:
+    """One run of Pellomi.exe, with the probe and screen to inspect and drive it. `launcher`
+    starts both Windows programs (plain wine, or inside a virtual desktop)."""
+
+    def __init__(self, name, launcher=("wine",)):
         self.exe = _env("PELLOMI_EXE")
         self.probe_path = _env("PELLOMI_PROBE")
         _env("DISPLAY")
@@ -253,7 +273,8 @@ class Widget:
                                       "e2e-shots")))
         self.log_path = self.screen.shots_dir / f"{name}.log"
         self.log_path.unlink(missing_ok=True)
-        self.probe = Probe(self.probe_path, self.log_path)
+        self.launcher = tuple(launcher)
+        self.probe = Probe(self.probe_path, self.log_path, self.launcher)
         self.process = None
         self.helpers = []
         self.started_at = None
@@ -267,11 +288,12 @@ class Widget:
             raise AssertionError(f"a window titled {TITLE} exists before the start (pid "
                                  f"{stray.get('pid')}): another Pellomi runs in this Wine prefix")
         avoid_midnight()
+        self._window_seen = False
         self.started_at = datetime.datetime.now()
         if self.process is not None:
             self._log.close()  # of an earlier run in the same test
         self._log = open(self.log_path, "ab")
-        self.process = subprocess.Popen(["wine", self.exe, *args], stdout=self._log,
+        self.process = subprocess.Popen([*self.launcher, self.exe, *args], stdout=self._log,
                                         stderr=subprocess.STDOUT, env={**wine_env(), **(env or {})})
 
     def start(self, *args, timeout=20, env=None):
@@ -294,7 +316,15 @@ class Widget:
         return last
 
     def running(self):
-        return self.process is not None and self.process.poll() is None
+        if self.process is None:
+            return False
+        if len(self.launcher) > 1:
+            # A program that joins a virtual desktop is started by an explorer that returns at
+            # once: the program counts as running until its window, once seen, is gone.
+            found = bool(self.state().get("found"))
+            self._window_seen = self._window_seen or found
+            return found or not self._window_seen
+        return self.process.poll() is None
 
     def wait_exit(self, timeout):
         try:

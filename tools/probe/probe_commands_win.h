@@ -16,6 +16,7 @@ int RunWindow(const ProbeArgs& args);
 int RunChildren(const ProbeArgs& args);
 int RunStack(const ProbeArgs& args);
 int RunScreen(const ProbeArgs& args);
+int RunDisplayMode(const ProbeArgs& args);
 int RunMessageBox(const ProbeArgs& args);
 
 // Messages sent to other windows.

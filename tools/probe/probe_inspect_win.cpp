@@ -31,8 +31,9 @@ std::string LayeredReport(HWND window) {
       .Str();
 }
 
-// The region is in window coordinates; probes the four corner pixels and the center.
-std::string RegionReport(HWND window) {
+// The region is in window coordinates; probes the four corner pixels and the center, and with
+// `inset` >= 0 the four points that many pixels diagonally in from the corners.
+std::string RegionReport(HWND window, long inset) {
   RECT rect{};
   GetWindowRect(window, &rect);
   const long width = rect.right - rect.left;
@@ -51,6 +52,15 @@ std::string RegionReport(HWND window) {
     json.AddRaw("box", JsonRect(box))
         .AddRaw("corners", inside.Str())
         .Add("center", PtInRegion(region.Get(), width / 2, height / 2) != 0);
+    if (inset >= 0) {
+      JsonBuilder in = JsonBuilder::Array();
+      for (const POINT& corner : corners) {
+        const long x = corner.x == 0 ? inset : corner.x - inset;
+        const long y = corner.y == 0 ? inset : corner.y - inset;
+        in.Push(PtInRegion(region.Get(), x, y) != 0);
+      }
+      json.AddRaw("inset_corners", in.Str());
+    }
   }
   return json.Str();
 }
@@ -99,7 +109,7 @@ int RunWindow(const ProbeArgs& args) {
       .Add("menu_items", menu != nullptr ? GetMenuItemCount(menu) : 0)
       .Add("topmost", (exstyle & WS_EX_TOPMOST) != 0)
       .AddRaw("layered", LayeredReport(window))
-      .AddRaw("region", RegionReport(window));
+      .AddRaw("region", RegionReport(window, args.GetInt(L"inset", -1)));
   PrintLine(json.Str());
   return 0;
 }
@@ -145,6 +155,22 @@ int RunStack(const ProbeArgs& args) {
   }
   PrintLine(JsonBuilder::Object().AddRaw("windows", windows.Str()).Str());
   return 0;
+}
+
+// What a user's choice of another resolution does: the display mode of the primary screen.
+int RunDisplayMode(const ProbeArgs& args) {
+  DEVMODEW mode{};
+  mode.dmSize = sizeof mode;
+  mode.dmPelsWidth = static_cast<DWORD>(args.GetInt(L"width", 0));
+  mode.dmPelsHeight = static_cast<DWORD>(args.GetInt(L"height", 0));
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+  const LONG result = ChangeDisplaySettingsW(&mode, 0);
+  PrintLine(JsonBuilder::Object()
+                .Add("result", std::int64_t{result})
+                .Add("width", GetSystemMetrics(SM_CXSCREEN))
+                .Add("height", GetSystemMetrics(SM_CYSCREEN))
+                .Str());
+  return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
 }
 
 int RunScreen(const ProbeArgs&) {

@@ -24,10 +24,11 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {L"find", pellomi::probe::RunFind, "find [--title T] [--class C] [--timeout ms] [--gone]",
      false},
-    {L"window", pellomi::probe::RunWindow, "window --title T", false},
+    {L"window", pellomi::probe::RunWindow, "window --title T [--inset N]", false},
     {L"children", pellomi::probe::RunChildren, "children --title T", false},
     {L"stack", pellomi::probe::RunStack, "stack [--all]", false},
     {L"screen", pellomi::probe::RunScreen, "screen", false},
+    {L"display-mode", pellomi::probe::RunDisplayMode, "display-mode --width W --height H", false},
     {L"close", pellomi::probe::RunClose, "close --title T", false},
     {L"command", pellomi::probe::RunCommand, "command --title T --id N", false},
     {L"message-box", pellomi::probe::RunMessageBox,
