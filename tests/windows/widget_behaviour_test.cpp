@@ -8,7 +8,9 @@
 #include <initializer_list>
 
 #include "countdown_template.h"
+#include "form/window_lookup.h"
 #include "handles_win.h"
+#include "label/transparent_label_win.h"
 #include "late_bound/dll_command_inspection_win.h"
 #include "late_bound/dll_command_win.h"
 #include "layered/transparency_win.h"
@@ -21,6 +23,7 @@ namespace {
 
 using Regions = platform::CensusOf<platform::UniqueRegion>;
 using Modules = platform::CensusOf<platform::UniqueModule>;
+using Fonts = platform::CensusOf<platform::UniqueFont>;
 
 // A borderless 300 x 120 tool window like the widget, not shown.
 class PlainWindow {
@@ -391,6 +394,99 @@ TEST_F(CountdownWindow, RoundingAgainReplacesTheRegionWithoutLeaking) {
   ApplyRoundCorners(hwnd_, 10, 10);
   EXPECT_EQ(Regions::live, regionsBefore);
   EXPECT_TRUE(RegionHolds(hwnd_, 8, 2));
+}
+
+// A label's rectangle in the countdown window's client coordinates.
+RECT LabelRect(HWND window, int childId) {
+  RECT r{};
+  GetWindowRect(GetDlgItem(window, childId), &r);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+std::uint32_t LabelDpi(UnitId label) {
+  return static_cast<TransparentLabel*>(FindUnitObject(kCountdownWindowId, label))->Dpi();
+}
+
+TEST_F(CountdownWindow, ChangeOfScaleLaysTheWidgetOutAgainAtTheCheckedPreset) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN);
+  const int sh = GetSystemMetrics(SM_CYSCREEN);
+  OnPlaceBottomRight(0, nullptr);
+  OnSetTopmost(0, nullptr);
+  const long regionsBefore = Regions::live;
+  const long fontsBefore = Fonts::live;
+  const long fontsMadeBefore = Fonts::acquired;
+  struct Scale {
+    UINT dpi;
+    RECT window, name, caption;
+    bool insetInside;  // 9 px diagonally in from the top-left corner
+  };
+  const Scale scales[] = {
+      {144,
+       {sw - 465, sh - 195, sw - 15, sh - 15},
+       {-21, -24, 471, 108},
+       {-45, 60, 495, 156},
+       false},
+      {96, {sw - 310, sh - 130, sw - 10, sh - 10}, {-14, -16, 314, 72}, {-30, 40, 330, 104}, true},
+  };
+  for (const Scale& scale : scales) {
+    HRGN oldRegion = Regions::last;
+    // Windows suggests the old rectangle scaled about its place; the preset decides the place.
+    RECT suggested = Rect();
+    suggested.right = suggested.left + MulDiv(300, scale.dpi, 96);
+    suggested.bottom = suggested.top + MulDiv(120, scale.dpi, 96);
+    SendMessageW(hwnd_, WM_DPICHANGED, MAKEWPARAM(scale.dpi, scale.dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    testing::PumpMessages(50);
+
+    const RECT r = Rect();
+    EXPECT_TRUE(EqualRect(&r, &scale.window))
+        << scale.dpi << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    const RECT name = LabelRect(hwnd_, 100);
+    const RECT caption = LabelRect(hwnd_, 110);
+    EXPECT_TRUE(EqualRect(&name, &scale.name)) << scale.dpi;
+    EXPECT_TRUE(EqualRect(&caption, &scale.caption)) << scale.dpi;
+    EXPECT_EQ(LabelDpi(units::kProductLabel), scale.dpi);
+    EXPECT_EQ(LabelDpi(units::kCountdownLabel), scale.dpi);
+
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    EXPECT_TRUE(RegionHolds(hwnd_, w - 20, h / 2)) << "the region covers the new width";
+    EXPECT_EQ(RegionHolds(hwnd_, 9, 9), scale.insetInside) << scale.dpi;
+    EXPECT_FALSE(RegionHolds(hwnd_, 0, 0));
+    EXPECT_NE(Regions::last, oldRegion) << "a region of the new size";
+    EXPECT_EQ(GetObjectType(oldRegion), 0u) << "the old region is released by the window";
+
+    EXPECT_EQ(ExStyle(hwnd_) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    for (UnitId item : kPositionItemIds) {
+      EXPECT_EQ(Checked(item), item == units::kPlaceBottomRight) << std::hex << item;
+    }
+  }
+  EXPECT_EQ(Regions::live, regionsBefore);
+  EXPECT_EQ(Fonts::live, fontsBefore) << "every font made for a paint is deleted";
+  EXPECT_GT(Fonts::acquired, fontsMadeBefore) << "the labels were drawn again";
+}
+
+TEST_F(CountdownWindow, ChangeOfDisplayModePlacesByTheCheckedPresetOnlyThen) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN);
+  const int sh = GetSystemMetrics(SM_CYSCREEN);
+  OnPlaceBottomLeft(0, nullptr);
+  OnMinimizeToTray(0, nullptr);
+  MoveWindow(hwnd_, 3, 4, 300, 120, FALSE);  // where an old screen size would have left it
+  SendMessageW(hwnd_, WM_SETTINGCHANGE, 0, 0);
+  SendMessageW(hwnd_, WM_DEVICECHANGE, 0x0007 /* DBT_DEVNODES_CHANGED */, 0);
+  EXPECT_EQ(Rect().left, 3) << "nothing moves on other messages";
+
+  SendMessageW(hwnd_, WM_DISPLAYCHANGE, 32, MAKELPARAM(sw, sh));
+  const RECT r = Rect();
+  EXPECT_EQ(r.left, 10);
+  EXPECT_EQ(r.top, sh - 130);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_FALSE(IsWindowVisible(hwnd_)) << "a hidden widget stays hidden";
+  EXPECT_TRUE(Checked(units::kMinimizeToTray));
+  for (UnitId item : kPositionItemIds) {
+    EXPECT_EQ(Checked(item), item == units::kPlaceBottomLeft) << std::hex << item;
+  }
 }
 
 }  // namespace
