@@ -179,8 +179,10 @@ TEST_F(ProgramResources, ManifestRunsAsInvokerWithCommonControls6) {
                          "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {  // 10 and 11
     EXPECT_NE(manifest.find(os), std::string::npos) << "supportedOS " << os;
   }
-  // The widget's pixel layout assumes the system scales it; no DPI awareness may be declared.
-  EXPECT_EQ(manifest.find("dpiaware"), std::string::npos);
+  // The widget scales its own layout: per-monitor v2, else v1, else the older per-monitor or
+  // system awareness. Without it Windows stretches the window's bitmap and blurs the text.
+  EXPECT_NE(manifest.find(">permonitorv2, permonitor</dpiawareness>"), std::string::npos);
+  EXPECT_NE(manifest.find(">true/pm</dpiaware>"), std::string::npos);
 }
 
 #pragma pack(push, 2)
