@@ -5,13 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "form/child_unit_win.h"
 #include "form/display_scale.h"
+#include "form/windowed_component_win.h"
 #include "label/label_record.h"
 
 namespace pellomi {
 
-class TransparentLabel final : public ChildWindowUnit {
+class TransparentLabel final : public WindowedComponent {
  public:
   // The label record as written so far.
   const LabelRecord& Record() const { return record_; }
@@ -28,7 +28,7 @@ class TransparentLabel final : public ChildWindowUnit {
   friend TransparentLabel* CreateLabel(const std::uint8_t*, std::size_t, DWORD, HWND, int, int, int,
                                        int, int, WindowId, UnitId, std::uint32_t);
   TransparentLabel(WindowId window, UnitId unit, LabelRecord record, std::uint32_t dpi)
-      : ChildWindowUnit(window, unit), record_(std::move(record)), dpi_(dpi) {}
+      : WindowedComponent(window, unit), record_(std::move(record)), dpi_(dpi) {}
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -6,15 +6,15 @@
 namespace pellomi {
 namespace {
 
-using ComponentFactory = LiveUnit* (*)(const UnitRecord& unit, const ComponentPlacement& at);
+using ComponentFactory = UnitObject* (*)(const UnitRecord& unit, const ComponentPlacement& at);
 
-LiveUnit* CreateTimer(const UnitRecord& unit, const ComponentPlacement& at) {
+UnitObject* CreateTimer(const UnitRecord& unit, const ComponentPlacement& at) {
   const UnitGeometry g = TemplateGeometryAt(unit, at.dpi);
   return TimerUnit::Create(unit.kindData, at.style, at.parent, at.childId, g.left, g.top, g.width,
                            g.height, at.window, unit.id);
 }
 
-LiveUnit* CreateTransparentLabel(const UnitRecord& unit, const ComponentPlacement& at) {
+UnitObject* CreateTransparentLabel(const UnitRecord& unit, const ComponentPlacement& at) {
   const UnitGeometry g = TemplateGeometryAt(unit, at.dpi);
   return CreateLabel(unit.kindData.data(), unit.kindData.size(), at.style, at.parent, at.childId,
                      g.left, g.top, g.width, g.height, at.window, unit.id, at.dpi);
@@ -32,7 +32,7 @@ constexpr ComponentKind kComponentKinds[] = {
 
 }  // namespace
 
-LiveUnit* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement) {
+UnitObject* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement) {
   for (const ComponentKind& entry : kComponentKinds) {
     if (entry.kind == unit.kind) return entry.create(unit, placement);
   }

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "form/display_scale.h"
-#include "form/live_unit.h"
+#include "form/unit_object.h"
 
 namespace pellomi {
 
@@ -16,6 +16,6 @@ struct ComponentPlacement {
 };
 
 // The unit's object, or null when its kind has no component factory or creation fails.
-LiveUnit* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement);
+UnitObject* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement);
 
 }  // namespace pellomi

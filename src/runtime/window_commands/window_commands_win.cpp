@@ -44,7 +44,7 @@ int ScreenHeight() {
 }
 
 std::uint32_t WindowDpi(WindowId window) {
-  const WindowUnit* loaded = LoadedWindow(window);
+  const TopLevelWindow* loaded = LoadedWindow(window);
   return loaded != nullptr ? loaded->Dpi() : kTemplateDpi;
 }
 
