@@ -51,4 +51,8 @@ void PlaceWindowAtTopCenterInitially() {
   MoveToPreset(PlacementPreset::kTopCenter);
 }
 
+void PlaceWindowInitiallyAt(PlacementPreset preset) {
+  PlaceAndCheck(preset);
+}
+
 }  // namespace pellomi
