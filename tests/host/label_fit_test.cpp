@@ -71,9 +71,9 @@ TEST(LabelFit, EllipsisKeepsAsManyCharactersAsFit) {
 }
 
 TEST(LabelFit, FloorScalesWithTheDpi) {
-  const std::pair<std::int32_t, std::int32_t> cases[] = {{96, 12},  {120, 15}, {144, 18}, {168, 21},
-                                                         {192, 24}, {216, 27}, {110, 14}};
-  for (const auto& [dpi, floor] : cases) EXPECT_EQ(ScaleToDpi(kFitFloorAt96Dpi, dpi), floor) << dpi;
+  const std::pair<std::uint32_t, std::int32_t> cases[] = {
+      {96, 12}, {0, 12}, {120, 15}, {144, 18}, {168, 21}, {192, 24}, {216, 27}, {100, 13}};
+  for (const auto& [dpi, floor] : cases) EXPECT_EQ(FitFloorAtDpi(dpi), floor) << dpi;
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 
 namespace pellomi {
 
-std::int32_t ScaleToDpi(std::int32_t pixelsAt96, std::int32_t dpi) {
-  const std::int64_t scaled = static_cast<std::int64_t>(pixelsAt96) * dpi;
-  return static_cast<std::int32_t>((scaled + 48) / 96);
+std::int32_t FitFloorAtDpi(std::uint32_t dpi) {
+  if (dpi == 0) dpi = 96;
+  return static_cast<std::int32_t>((static_cast<std::int64_t>(kFitFloorAt96Dpi) * dpi + 48) / 96);
 }
 
 std::int32_t AvailableLineWidth(std::int32_t labelWidth, std::int32_t visibleLeft,

@@ -7,12 +7,12 @@
 
 namespace pellomi {
 
-// The smallest height the text is shrunk to, in pixels at 96 DPI; it scales with the DPI as the
-// font does.
+// The smallest height the text is shrunk to, in pixels at 96 DPI.
 inline constexpr std::int32_t kFitFloorAt96Dpi = 12;
 
-// A length in pixels at 96 DPI scaled to `dpi`, rounded to the nearest pixel.
-std::int32_t ScaleToDpi(std::int32_t pixelsAt96, std::int32_t dpi);
+// The floor for a window at `dpi`, scaled as the template's sizes are: x dpi / 96, rounded to
+// the nearest pixel (a DPI of 0 counts as 96).
+std::int32_t FitFloorAtDpi(std::uint32_t dpi);
 
 // The widest line that stays inside the part of the label that shows, [visibleLeft, visibleRight)
 // in the label's own coordinates: a centred line is as wide as twice the nearer shown side of the

@@ -6,13 +6,13 @@ namespace pellomi {
 namespace {
 
 // The window's DPI where the system reports one per window, else the screen's.
-std::int32_t DpiOf(HWND window, HDC dc) {
+std::uint32_t DpiOf(HWND window, HDC dc) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
   // Late-bound: older systems lack it.
   static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
   const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
-  return dpi != 0 ? static_cast<std::int32_t>(dpi) : GetDeviceCaps(dc, LOGPIXELSY);
+  return dpi != 0 ? dpi : static_cast<std::uint32_t>(GetDeviceCaps(dc, LOGPIXELSY));
 }
 
 // The part of the label inside its parent's client area, as [left, right) in the label's
@@ -59,7 +59,7 @@ std::optional<FittedLine> FitLabelLine(HWND label, HDC dc, const std::wstring& t
   if (GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof current, &current) != sizeof current) {
     return std::nullopt;
   }
-  const std::int32_t floor = ScaleToDpi(kFitFloorAt96Dpi, DpiOf(label, dc));
+  const std::int32_t floor = FitFloorAtDpi(DpiOf(label, dc));
   const std::int32_t height =
       FittingHeight(current.lfHeight, floor, available, [&](std::int32_t trial) {
         const platform::UniqueFont font = FontOfHeight(current, trial);

@@ -2,6 +2,7 @@
 // Keeps a label's single line whole in the part of the label that shows.
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
