@@ -60,8 +60,9 @@ void PaintLabel(HWND label, const LabelRecord& record) {
   std::wstring text = platform::WideFromGbk(record.caption);
   // A single line too wide for the shown part of the label is drawn smaller, or cut short.
   std::optional<FittedLine> fitted;
-  if ((format & kDtSingleLine) != 0)
+  if ((format & kDtSingleLine) != 0) {
     fitted = FitLabelLine(label, dc, text, area, format, record.horizontal);
+  }
   std::optional<platform::ScopedSelection> fittedSelection;
   if (fitted) {
     if (fitted->font) fittedSelection.emplace(dc, fitted->font.Get());
