@@ -5,17 +5,17 @@
 
 #include "common/fatal_error_capture.h"
 #include "form/byte_array.h"
-#include "form/live_unit.h"
 #include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_texts.h"
+#include "form/unit_object.h"
 #include "host/support/runtime_fixture.h"
 #include "properties/properties.h"
 
 namespace pellomi {
 namespace {
 
-class FakeUnit : public LiveUnit {
+class FakeUnit : public UnitObject {
  public:
   void* NativeWindow() const override { return nullptr; }
   UnitRect OuterRect() const override { return rect; }
@@ -49,7 +49,7 @@ class FakeUnit : public LiveUnit {
   PropertyValue last;
 };
 
-class MenuBarCounter : public WindowObjectBase {
+class MenuBarCounter : public WindowObject {
  public:
   void RebuildMenuBar() override { ++rebuilds; }
   bool IsClosing() const override { return false; }

@@ -26,7 +26,7 @@ DateTime At(int y, int mo, int d, int h, int mi, int s) {
   return *DateTimeFromFields(y, mo, d, h, mi, s);
 }
 
-HWND UnitWindow(UnitId unit) {
+HWND WindowedUnit(UnitId unit) {
   return static_cast<HWND>(FindUnitObject(kCountdownWindowId, unit)->NativeWindow());
 }
 
@@ -54,19 +54,19 @@ class SteeredCountdown : public ::testing::Test {
     ASSERT_NE(hwnd_, nullptr);
     g_captionWrites = 0;
     g_labelProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(UnitWindow(units::kCountdownLabel), GWLP_WNDPROC,
+        SetWindowLongPtrW(WindowedUnit(units::kCountdownLabel), GWLP_WNDPROC,
                           reinterpret_cast<LONG_PTR>(CountingLabelProc)));
   }
 
   // One tick of the widget's timer with the clock at `now`.
   void Tick(DateTime now) {
     g_now = now;
-    SendMessageW(UnitWindow(units::kTimer), WM_TIMER, kTimerUnitSystemId, 0);
+    SendMessageW(WindowedUnit(units::kTimer), WM_TIMER, kTimerUnitSystemId, 0);
   }
 
   static std::wstring Caption() {
     wchar_t text[64] = {};
-    GetWindowTextW(UnitWindow(units::kCountdownLabel), text, 64);
+    GetWindowTextW(WindowedUnit(units::kCountdownLabel), text, 64);
     return text;
   }
 

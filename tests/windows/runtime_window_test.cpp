@@ -11,13 +11,13 @@
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
 #include "form/unit_notifications.h"
-#include "form/unit_window_win.h"
+#include "form/windowed_unit_win.h"
 #include "gbk_win.h"
 #include "handler_table.h"
 #include "properties/properties.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
-#include "units/window_unit_win.h"
+#include "units/top_level_window_win.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {
@@ -197,7 +197,7 @@ TEST_F(CountdownWindow, GeometryAndVisibilityProperties) {
 }
 
 TEST_F(CountdownWindow, OnlyChangingCheckWritesRebuildTheMenuBar) {
-  auto* window = static_cast<WindowUnit*>(Runtime().store.Find(kCountdownWindowId)->object);
+  auto* window = static_cast<TopLevelWindow*>(Runtime().store.Find(kCountdownWindowId)->object);
   HMENU before = window->MenuBar();
   ASSERT_TRUE(IsMenu(before));
   EXPECT_EQ(GetMenuItemCount(before), 0);
@@ -262,11 +262,11 @@ struct UnitEnds {
 };
 UnitEnds g_ends;
 
-class RefusingUnit final : public UnitWindow {
+class RefusingUnit final : public WindowedUnit {
  public:
   static RefusingUnit* Create(UINT refusedMessage) {
-    static UnitWindowClass windowClass(L"PellomiRefusingUnit", 0);
-    UnitWindowParams params;
+    static WindowedUnitClass windowClass(L"PellomiRefusingUnit", 0);
+    WindowedUnitParams params;
     params.parent = HWND_MESSAGE;  // no screen window needed
     return Open(std::unique_ptr<RefusingUnit>(new RefusingUnit(refusedMessage)), windowClass,
                 params);
@@ -279,14 +279,14 @@ class RefusingUnit final : public UnitWindow {
   explicit RefusingUnit(UINT refusedMessage) : refusedMessage_(refusedMessage) {}
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == refusedMessage_) return message == WM_NCCREATE ? FALSE : -1;
-    return UnitWindow::Handle(message, wParam, lParam);
+    return WindowedUnit::Handle(message, wParam, lParam);
   }
   void WindowGone() override { ++g_ends.reported; }
 
   UINT refusedMessage_;
 };
 
-TEST(UnitWindow, ObjectIsDeletedExactlyOnceWhetherOrNotItsWindowComesToBe) {
+TEST(WindowedUnit, ObjectIsDeletedExactlyOnceWhetherOrNotItsWindowComesToBe) {
   // Refused after the object was attached: the window's last message and the creator both see it.
   for (UINT refused : {WM_NCCREATE, WM_CREATE}) {
     g_ends = {};

@@ -10,9 +10,9 @@ namespace pellomi {
 using CleanupRoutine = void (*)(std::int32_t registrationIndex);
 
 // What a loaded window offers the window-free runtime.
-class WindowObjectBase {
+class WindowObject {
  public:
-  virtual ~WindowObjectBase() = default;
+  virtual ~WindowObject() = default;
   // Rebuilds the menu bar from the working copy and sets it on the window.
   virtual void RebuildMenuBar() = 0;
   virtual bool IsClosing() const = 0;

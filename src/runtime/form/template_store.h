@@ -9,12 +9,12 @@
 
 namespace pellomi {
 
-class WindowObjectBase;
+class WindowObject;
 
 struct WindowEntry {
   WindowTemplate pristine;
   std::unique_ptr<WindowTemplate> working;  // present while the window is loaded
-  WindowObjectBase* object = nullptr;       // the window object while it exists
+  WindowObject* object = nullptr;           // the window object while it exists
 };
 
 class TemplateStore {

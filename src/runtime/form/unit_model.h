@@ -57,7 +57,7 @@ inline constexpr std::uint32_t kUnitVisible = 1u << 0;
 inline constexpr std::uint32_t kUnitDisabled = 1u << 1;
 inline constexpr std::uint32_t kUnitTabStop = 1u << 2;
 
-class LiveUnit;
+class UnitObject;
 
 struct MenuItemData {
   std::uint32_t shortcut = 0;
@@ -71,7 +71,7 @@ struct UnitRecord {
   UnitKind kind = UnitKind::kWindow;
   UnitId id = 0;
   std::string name;
-  LiveUnit* object = nullptr;  // the live object while the window is loaded; never for menu items
+  UnitObject* object = nullptr;  // the live object while the window is loaded; never for menu items
   std::int32_t left = 0, top = 0, width = 0, height = 0;
   std::vector<std::uint8_t> cursorData;
   UnitId parent = 0;

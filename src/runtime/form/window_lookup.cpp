@@ -6,7 +6,7 @@
 
 namespace pellomi {
 
-LiveUnit* FindUnitObject(WindowId window, UnitId unit) {
+UnitObject* FindUnitObject(WindowId window, UnitId unit) {
   WindowEntry* entry = Runtime().store.Find(window);
   UnitRecord* record =
       entry == nullptr ? nullptr : TemplateStore::FindUnit(TemplateStore::Units(*entry), unit);

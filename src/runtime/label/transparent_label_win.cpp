@@ -12,8 +12,8 @@ namespace pellomi {
 namespace {
 
 // The null brush keeps the label from erasing what lies beneath it.
-UnitWindowClass g_labelClass(L"PellomiTransparentLabel", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                             true);
+WindowedUnitClass g_labelClass(L"PellomiTransparentLabel", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                               true);
 
 }  // namespace
 
@@ -40,7 +40,7 @@ LRESULT TransparentLabel::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     default:
-      return UnitWindow::Handle(message, wParam, lParam);
+      return WindowedUnit::Handle(message, wParam, lParam);
   }
 }
 
@@ -55,7 +55,7 @@ TransparentLabel* CreateLabel(const std::uint8_t* record, std::size_t length, DW
   }
   std::unique_ptr<TransparentLabel> label(new TransparentLabel(window, unit, std::move(contents)));
   const std::wstring text = platform::WideFromGbk(label->record_.caption);
-  UnitWindowParams params =
+  WindowedUnitParams params =
       TransparentLabel::ChildSpec(style, parent, childId, left, top, width, height);
   params.exStyle = WS_EX_TRANSPARENT;
   params.title = text.c_str();

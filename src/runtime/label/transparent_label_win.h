@@ -5,12 +5,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "form/child_unit_win.h"
+#include "form/windowed_component_win.h"
 #include "label/label_record.h"
 
 namespace pellomi {
 
-class TransparentLabel final : public ChildWindowUnit {
+class TransparentLabel final : public WindowedComponent {
  public:
   // The label record as written so far.
   const LabelRecord& Record() const { return record_; }
@@ -23,7 +23,7 @@ class TransparentLabel final : public ChildWindowUnit {
   friend TransparentLabel* CreateLabel(const std::uint8_t*, std::size_t, DWORD, HWND, int, int, int,
                                        int, int, WindowId, UnitId);
   TransparentLabel(WindowId window, UnitId unit, LabelRecord record)
-      : ChildWindowUnit(window, unit), record_(std::move(record)) {}
+      : WindowedComponent(window, unit), record_(std::move(record)) {}
 
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -1,11 +1,11 @@
 #include "properties/properties.h"
 
 #include "form/byte_array.h"
-#include "form/live_unit.h"
 #include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
+#include "form/unit_object.h"
 
 namespace pellomi {
 namespace {
@@ -143,7 +143,7 @@ namespace {
 
 // Left, top, width or height (indices 0 to 3): clamped into the record, then onto the live
 // object with the other three as they are now.
-void SetGeometry(UnitRecord& record, LiveUnit* object, int index, std::int32_t raw) {
+void SetGeometry(UnitRecord& record, UnitObject* object, int index, std::int32_t raw) {
   const bool extent = index == kPropWidth || index == kPropHeight;
   const std::int32_t value = extent ? ClampExtent(raw) : ClampPosition(raw);
   std::int32_t* const stored[] = {&record.left, &record.top, &record.width, &record.height};
@@ -168,7 +168,7 @@ void SetUnitProperty(WindowId window, UnitId unit, int index, int /*arrayIndex*/
     SetMenuItemProperty(*entry, *record, index, payload);
     return;
   }
-  LiveUnit* object = record->object;
+  UnitObject* object = record->object;
   if (index >= kFirstKindProperty) {
     if (object == nullptr) ReportRuntimeError(texts::kSetPropertyNotLoaded, 0, window, unit);
     object->KindPropertyChanged(index - kFirstKindProperty,
@@ -214,7 +214,7 @@ void SetTextProperty(WindowId window, UnitId unit, int index, const char* text) 
 std::uint64_t GetUnitProperty(WindowId window, UnitId unit, int index, int /*arrayIndex*/) {
   auto [entry, record] = FindTarget(window, unit);
   if (record->IsMenuItem()) return GetMenuItemProperty(*record, index);
-  const LiveUnit* object = record->object;
+  const UnitObject* object = record->object;
   if (index >= kFirstKindProperty) {
     if (object == nullptr) ReportRuntimeError(texts::kGetPropertyNotLoaded, 0, window, unit);
     PropertyValue value;

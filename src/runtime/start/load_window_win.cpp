@@ -10,7 +10,7 @@
 #include "form/window_messages.h"
 #include "start/runtime_lifecycle_win.h"
 #include "start/unit_kinds_win.h"
-#include "units/window_unit_win.h"
+#include "units/top_level_window_win.h"
 
 namespace pellomi {
 namespace {
@@ -22,7 +22,7 @@ constexpr int kChildIdStep = 10;
   ReportRuntimeError(texts::kLoadWindowFailed, 0, window, 0);
 }
 
-LiveUnit* CreateComponent(const UnitRecord& unit, HWND parent, int childId, WindowId window) {
+UnitObject* CreateComponent(const UnitRecord& unit, HWND parent, int childId, WindowId window) {
   ComponentPlacement placement{0, parent, childId, window};
   if (unit.flags & kUnitDisabled) placement.style |= WS_DISABLED;
   if (unit.flags & kUnitTabStop) placement.style |= WS_TABSTOP;
@@ -41,7 +41,7 @@ void LoadWindow(WindowId window) {
   WindowEntry* entry = runtime.store.Find(window);
   if (entry == nullptr) LoadFailed(window);
   if (entry->object != nullptr && !entry->object->IsClosing()) {
-    auto* loaded = static_cast<WindowUnit*>(entry->object);
+    auto* loaded = static_cast<TopLevelWindow*>(entry->object);
     if (IsIconic(loaded->Hwnd())) {
       ShowWindow(loaded->Hwnd(), SW_RESTORE);
     } else {
@@ -50,13 +50,13 @@ void LoadWindow(WindowId window) {
     return;
   }
 
-  WindowUnit* windowUnit = nullptr;
+  TopLevelWindow* windowUnit = nullptr;
   {
     LoadSuspension suspended;
     entry->working = std::make_unique<WindowTemplate>(entry->pristine);
     std::vector<UnitRecord>& units = entry->working->units;
 
-    windowUnit = WindowUnit::Create(window, units.front(), HiddenOwnerWindow());
+    windowUnit = TopLevelWindow::Create(window, units.front(), HiddenOwnerWindow());
     if (windowUnit == nullptr) LoadFailed(window);
     units.front().object = windowUnit;
     entry->object = windowUnit;
@@ -68,7 +68,7 @@ void LoadWindow(WindowId window) {
     for (std::size_t i = units.size() - 1; i >= 1; --i) {
       UnitRecord& unit = units[i];
       if (unit.IsMenuItem()) continue;
-      LiveUnit* object = CreateComponent(unit, hwnd, childId, window);
+      UnitObject* object = CreateComponent(unit, hwnd, childId, window);
       if (object == nullptr) LoadFailed(window);
       unit.object = object;
       childId += kChildIdStep;
@@ -98,7 +98,7 @@ void LoadWindow(WindowId window) {
   entry = runtime.store.Find(window);
   if (entry->working->units.front().flags & kUnitVisible) windowUnit->Show();
   if (focus != nullptr && IsWindow(focus)) SetFocus(focus);
-  windowUnit->MarkFirstShowPending();
+  windowUnit->HonourWindowStateAtNextShow();
 }
 
 }  // namespace pellomi

@@ -6,14 +6,14 @@
 namespace pellomi {
 namespace {
 
-using ComponentFactory = LiveUnit* (*)(const UnitRecord& unit, const ComponentPlacement& at);
+using ComponentFactory = UnitObject* (*)(const UnitRecord& unit, const ComponentPlacement& at);
 
-LiveUnit* CreateTimer(const UnitRecord& unit, const ComponentPlacement& at) {
+UnitObject* CreateTimer(const UnitRecord& unit, const ComponentPlacement& at) {
   return TimerUnit::Create(unit.kindData, at.style, at.parent, at.childId, unit.left, unit.top,
                            unit.width, unit.height, at.window, unit.id);
 }
 
-LiveUnit* CreateTransparentLabel(const UnitRecord& unit, const ComponentPlacement& at) {
+UnitObject* CreateTransparentLabel(const UnitRecord& unit, const ComponentPlacement& at) {
   return CreateLabel(unit.kindData.data(), unit.kindData.size(), at.style, at.parent, at.childId,
                      unit.left, unit.top, unit.width, unit.height, at.window, unit.id);
 }
@@ -30,7 +30,7 @@ constexpr ComponentKind kComponentKinds[] = {
 
 }  // namespace
 
-LiveUnit* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement) {
+UnitObject* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement) {
   for (const ComponentKind& entry : kComponentKinds) {
     if (entry.kind == unit.kind) return entry.create(unit, placement);
   }

@@ -2,7 +2,7 @@
 // Creation of a window's component units, looked up by unit kind.
 #include <windows.h>
 
-#include "form/live_unit.h"
+#include "form/unit_object.h"
 
 namespace pellomi {
 
@@ -14,6 +14,6 @@ struct ComponentPlacement {
 };
 
 // The unit's object, or null when its kind has no component factory or creation fails.
-LiveUnit* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement);
+UnitObject* CreateComponentUnit(const UnitRecord& unit, const ComponentPlacement& placement);
 
 }  // namespace pellomi

@@ -7,7 +7,7 @@
 namespace pellomi {
 namespace {
 
-UnitWindowClass g_timerClass(L"PellomiTimer", CS_DBLCLKS);
+WindowedUnitClass g_timerClass(L"PellomiTimer", CS_DBLCLKS);
 constexpr UINT_PTR kSystemTimerId = 1000;
 
 }  // namespace
@@ -18,7 +18,7 @@ TimerUnit* TimerUnit::Create(const std::vector<std::uint8_t>& record, DWORD styl
   std::optional<std::int32_t> interval = ReadTimerRecord(record);
   if (!interval) return nullptr;
   // Never visible: the unit exists only for its system timer.
-  const UnitWindowParams params =
+  const WindowedUnitParams params =
       ChildSpec(style & ~WS_VISIBLE, parent, childId, left, top, width, height);
   return Open(std::unique_ptr<TimerUnit>(new TimerUnit(window, unit, *interval)), g_timerClass,
               params);
@@ -61,7 +61,7 @@ LRESULT TimerUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Stop();
       return 0;
     default:
-      return UnitWindow::Handle(message, wParam, lParam);
+      return WindowedUnit::Handle(message, wParam, lParam);
   }
 }
 

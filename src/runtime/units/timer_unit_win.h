@@ -1,10 +1,10 @@
 #pragma once
 // The timer unit: a hidden child window with system timer 1000 that fires the unit's event 0.
-#include "form/child_unit_win.h"
+#include "form/windowed_component_win.h"
 
 namespace pellomi {
 
-class TimerUnit final : public ChildWindowUnit {
+class TimerUnit final : public WindowedComponent {
  public:
   // Null when the record is of a later version or the window cannot be made.
   static TimerUnit* Create(const std::vector<std::uint8_t>& record, DWORD style, HWND parent,
@@ -16,7 +16,7 @@ class TimerUnit final : public ChildWindowUnit {
 
  private:
   TimerUnit(WindowId window, UnitId unit, std::int32_t interval)
-      : ChildWindowUnit(window, unit), interval_(interval) {}
+      : WindowedComponent(window, unit), interval_(interval) {}
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Start();
   void Stop();

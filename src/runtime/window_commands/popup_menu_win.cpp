@@ -5,7 +5,7 @@
 #include "form/runtime_state.h"
 #include "menu/menu_plan.h"
 #include "menu/menu_win.h"
-#include "units/window_unit_win.h"
+#include "units/top_level_window_win.h"
 #include "window_commands/loaded_window_win.h"
 
 namespace pellomi {
@@ -20,7 +20,7 @@ constexpr int kCursorOffset = 5;
 void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
   if (menuWindow != window) return;
   WindowEntry* entry = Runtime().store.Find(window);
-  WindowUnit* loaded = LoadedWindow(window);
+  TopLevelWindow* loaded = LoadedWindow(window);
   if (entry == nullptr || loaded == nullptr) return;
   const WindowTemplate& table = TemplateStore::Units(*entry);
   std::optional<int> start = PopupStartIndex(table, menuUnit);

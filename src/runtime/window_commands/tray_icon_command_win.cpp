@@ -9,7 +9,7 @@ void SetTrayIconCommand(int argCount, const TypedValue* args, TypedValue* result
   if (result != nullptr) *result = TypedValue::Absent();
   if (argCount < 1) return;
   // Callers pass a loaded window; anything else is ignored.
-  WindowUnit* window = LoadedWindow(args[0].Low());
+  TopLevelWindow* window = LoadedWindow(args[0].Low());
   if (window == nullptr) return;
   TypedValue noSource = TypedValue::Absent();
   SetTrayIcon(window->Tray(), window->Hwnd(), argCount >= 2 ? args[1] : noSource,

@@ -1,12 +1,12 @@
 #include "window_commands/window_destroy_win.h"
 
-#include "units/window_unit_win.h"
+#include "units/top_level_window_win.h"
 #include "window_commands/loaded_window_win.h"
 
 namespace pellomi {
 
 void RequestWindowDestroy(WindowId window, bool atOnce) {
-  if (WindowUnit* loaded = LoadedWindow(window)) loaded->RequestDestroy(atOnce);
+  if (TopLevelWindow* loaded = LoadedWindow(window)) loaded->RequestDestroy(atOnce);
 }
 
 void RequestWindowDestroyCommand(int argCount, const TypedValue* args, TypedValue* result) {

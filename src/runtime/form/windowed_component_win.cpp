@@ -1,12 +1,12 @@
-#include "form/child_unit_win.h"
+#include "form/windowed_component_win.h"
 
 #include "form/unit_notifications.h"
 
 namespace pellomi {
 
-UnitWindowParams ChildWindowUnit::ChildSpec(DWORD style, HWND parent, int childId, int left,
-                                            int top, int width, int height) {
-  UnitWindowParams params;
+WindowedUnitParams WindowedComponent::ChildSpec(DWORD style, HWND parent, int childId, int left,
+                                                int top, int width, int height) {
+  WindowedUnitParams params;
   params.style = style | WS_CHILD | WS_CLIPSIBLINGS;
   params.left = left;
   params.top = top;
@@ -17,7 +17,7 @@ UnitWindowParams ChildWindowUnit::ChildSpec(DWORD style, HWND parent, int childI
   return params;
 }
 
-void ChildWindowUnit::WindowGone() {
+void WindowedComponent::WindowGone() {
   NotifyUnitDestroyed(windowId_, unitId_);
 }
 

@@ -1,4 +1,4 @@
-#include "units/window_unit_win.h"
+#include "units/top_level_window_win.h"
 
 #include "form/event_loop_win.h"
 #include "form/unit_events.h"
@@ -15,7 +15,7 @@ namespace pellomi {
 namespace {
 
 // Redraw on resize and double-click notification; no background brush: WM_PAINT fills it.
-UnitWindowClass g_windowClass(L"PellomiForm", CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
+WindowedUnitClass g_windowClass(L"PellomiForm", CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
 
 COLORREF BackgroundColour(std::uint32_t stored) {
   return stored == kSystemButtonFaceColour ? GetSysColor(COLOR_BTNFACE) : stored & 0x00FFFFFFu;
@@ -23,7 +23,7 @@ COLORREF BackgroundColour(std::uint32_t stored) {
 
 }  // namespace
 
-WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner) {
+TopLevelWindow* TopLevelWindow::Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner) {
   std::optional<WindowRecord> record = ReadWindowRecord(unit.kindData);
   if (!record) return nullptr;
 
@@ -32,7 +32,7 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
                             GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   const std::wstring title = platform::WideFromGbk(record->title);
   const std::wstring className = platform::WideFromGbk(record->className);
-  UnitWindowParams params;
+  WindowedUnitParams params;
   params.exStyle = c.exStyle;
   params.title = title.c_str();
   params.style = c.style;
@@ -42,8 +42,9 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
   params.height = c.height;
   params.parent = c.ownedByHiddenOwner ? hiddenOwner : nullptr;
   params.className = className.empty() ? nullptr : className.c_str();
-  WindowUnit* window = Open(std::unique_ptr<WindowUnit>(new WindowUnit(id, std::move(*record))),
-                            g_windowClass, params);
+  TopLevelWindow* window =
+      Open(std::unique_ptr<TopLevelWindow>(new TopLevelWindow(id, std::move(*record))),
+           g_windowClass, params);
   if (window == nullptr) return nullptr;
   HWND hwnd = window->Hwnd();
   // CreateWindow adds caption bits of its own for overlapped windows; bring them in line.
@@ -70,7 +71,7 @@ WindowUnit* WindowUnit::Create(WindowId id, const UnitRecord& unit, HWND hiddenO
   return window;
 }
 
-void WindowUnit::SetVisible(bool visible) {
+void TopLevelWindow::SetVisible(bool visible) {
   if (!visible) {
     ShowWindow(hwnd_, SW_HIDE);
   } else if (firstShowPending_) {
@@ -80,7 +81,7 @@ void WindowUnit::SetVisible(bool visible) {
   }
 }
 
-void WindowUnit::Show() {
+void TopLevelWindow::Show() {
   firstShowPending_ = false;
   int command = SW_SHOW;
   if (record_.windowState == kStateMaximized) command = SW_SHOWMAXIMIZED;
@@ -88,7 +89,7 @@ void WindowUnit::Show() {
   ShowWindow(hwnd_, command);
 }
 
-void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
+void TopLevelWindow::KindPropertyChanged(int index, const PropertyValue& value) {
   switch (index + kFirstKindProperty) {
     case kWindowPropTitle:
       record_.title = value.text;
@@ -111,7 +112,7 @@ void WindowUnit::KindPropertyChanged(int index, const PropertyValue& value) {
   }
 }
 
-bool WindowUnit::GetKindProperty(int index, PropertyValue& out) const {
+bool TopLevelWindow::GetKindProperty(int index, PropertyValue& out) const {
   switch (index + kFirstKindProperty) {
     case kWindowPropTitle:
       out.text = record_.title;
@@ -136,7 +137,7 @@ bool WindowUnit::GetKindProperty(int index, PropertyValue& out) const {
   }
 }
 
-void WindowUnit::ApplyWindowState() {
+void TopLevelWindow::ApplyWindowState() {
   switch (record_.windowState) {
     case kStateNormal:
       ShowWindow(hwnd_, SW_SHOWNORMAL);
@@ -163,13 +164,13 @@ void WindowUnit::ApplyWindowState() {
   }
 }
 
-void WindowUnit::ApplyAlwaysOnTop() {
+void TopLevelWindow::ApplyAlwaysOnTop() {
   // Neither moved, sized, activated nor shown; owned windows follow their owner by themselves.
   SetWindowPos(hwnd_, record_.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-void WindowUnit::RebuildMenuBar() {
+void TopLevelWindow::RebuildMenuBar() {
   WindowEntry* entry = Runtime().store.Find(id_);
   if (entry == nullptr || hwnd_ == nullptr) return;
   platform::UniqueMenu bar = BuildMenuBar(TemplateStore::Units(*entry));
@@ -179,7 +180,7 @@ void WindowUnit::RebuildMenuBar() {
   menuBar_ = std::move(bar);  // destroys the previous bar
 }
 
-void WindowUnit::RequestDestroy(bool atOnce) {
+void TopLevelWindow::RequestDestroy(bool atOnce) {
   closePending_ = true;
   if (atOnce) {
     CarryOutDestroy();
@@ -188,19 +189,19 @@ void WindowUnit::RequestDestroy(bool atOnce) {
   }
 }
 
-void WindowUnit::CarryOutDestroy() {
+void TopLevelWindow::CarryOutDestroy() {
   if (!closePending_) return;
   closePending_ = false;
   DestroyNow();
 }
 
-void WindowUnit::DestroyNow() {
+void TopLevelWindow::DestroyNow() {
   // The icon goes first: removed from inside WM_DESTROY, the shell's reply can lag by seconds.
   tray_.Remove(hwnd_);
   DestroyWindow(hwnd_);  // this object is freed by the time DestroyWindow returns
 }
 
-void WindowUnit::Paint() {
+void TopLevelWindow::Paint() {
   platform::PaintScope paint(hwnd_);
   RECT client{};
   GetClientRect(hwnd_, &client);
@@ -208,7 +209,7 @@ void WindowUnit::Paint() {
   ExtTextOutW(paint.Dc(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
 }
 
-void WindowUnit::OnCommand(WPARAM wParam) {
+void TopLevelWindow::OnCommand(WPARAM wParam) {
   std::uint32_t commandId = LOWORD(wParam);
   WindowEntry* entry = Runtime().store.Find(id_);
   if (entry == nullptr) return;
@@ -218,14 +219,14 @@ void WindowUnit::OnCommand(WPARAM wParam) {
   FireEvent(id_, table.units[static_cast<std::size_t>(*index)].id, 0, 0, nullptr);
 }
 
-void WindowUnit::OnDestroy() {
+void TopLevelWindow::OnDestroy() {
   FireEvent(id_, 0, kEventDestroyed, 0, nullptr);
   SetMenu(hwnd_, nullptr);
   menuBar_.Reset();
   tray_.Remove(hwnd_);
 }
 
-LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TopLevelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills the whole client area
@@ -272,10 +273,10 @@ LRESULT WindowUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     tray_.Restore(hwnd_);
     return 0;
   }
-  return UnitWindow::Handle(message, wParam, lParam);
+  return WindowedUnit::Handle(message, wParam, lParam);
 }
 
-void WindowUnit::WindowGone() {
+void TopLevelWindow::WindowGone() {
   NotifyUnitDestroyed(id_, 0);
   WindowDestroyed();
 }

@@ -14,9 +14,9 @@ struct UnitRect {
   bool operator==(const UnitRect&) const = default;
 };
 
-class LiveUnit {
+class UnitObject {
  public:
-  virtual ~LiveUnit() = default;
+  virtual ~UnitObject() = default;
 
   // The unit's window handle (HWND on Windows), or null.
   virtual void* NativeWindow() const = 0;

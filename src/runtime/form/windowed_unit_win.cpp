@@ -1,8 +1,8 @@
-#include "form/unit_window_win.h"
+#include "form/windowed_unit_win.h"
 
 namespace pellomi {
 
-bool UnitWindowClass::Ensure(WNDPROC procedure) {
+bool WindowedUnitClass::Ensure(WNDPROC procedure) {
   if (registered_) return true;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
@@ -16,7 +16,7 @@ bool UnitWindowClass::Ensure(WNDPROC procedure) {
   return registered_;
 }
 
-UnitRect UnitWindow::OuterRect() const {
+UnitRect WindowedUnit::OuterRect() const {
   RECT r{};
   GetWindowRect(hwnd_, &r);
   HWND parent = GetParent(hwnd_);
@@ -26,36 +26,37 @@ UnitRect UnitWindow::OuterRect() const {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-void UnitWindow::MoveTo(std::int32_t left, std::int32_t top) {
+void WindowedUnit::MoveTo(std::int32_t left, std::int32_t top) {
   SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void UnitWindow::Resize(std::int32_t width, std::int32_t height) {
+void WindowedUnit::Resize(std::int32_t width, std::int32_t height) {
   SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool UnitWindow::IsVisible() const {
+bool WindowedUnit::IsVisible() const {
   return IsWindowVisible(hwnd_) != FALSE;
 }
 
-void UnitWindow::SetVisible(bool visible) {
+void WindowedUnit::SetVisible(bool visible) {
   ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
 }
 
-bool UnitWindow::IsEnabled() const {
+bool WindowedUnit::IsEnabled() const {
   return IsWindowEnabled(hwnd_) != FALSE;
 }
 
-void UnitWindow::SetEnabled(bool enabled) {
+void WindowedUnit::SetEnabled(bool enabled) {
   EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
-LRESULT UnitWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT WindowedUnit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-bool UnitWindow::CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowParams& params) {
-  if (!windowClass.Ensure(&UnitWindow::WindowProc)) return false;
+bool WindowedUnit::CreateOwnWindow(WindowedUnitClass& windowClass,
+                                   const WindowedUnitParams& params) {
+  if (!windowClass.Ensure(&WindowedUnit::WindowProc)) return false;
   HWND hwnd = CreateWindowExW(
       params.exStyle, params.className ? params.className : windowClass.Name(), params.title,
       params.style, params.left, params.top, params.width, params.height, params.parent,
@@ -65,14 +66,14 @@ bool UnitWindow::CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowP
   return ownedByWindow_;
 }
 
-LRESULT CALLBACK UnitWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK WindowedUnit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* created =
-        static_cast<UnitWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        static_cast<WindowedUnit*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     created->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
-  auto* self = reinterpret_cast<UnitWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<WindowedUnit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message != WM_NCDESTROY) return self->Handle(message, wParam, lParam);
 

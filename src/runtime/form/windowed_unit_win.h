@@ -8,19 +8,19 @@
 
 #include <memory>
 
-#include "form/live_unit.h"
+#include "form/unit_object.h"
 
 namespace pellomi {
 
 // A window class of the runtime's own, registered at its first use.
-class UnitWindowClass {
+class WindowedUnitClass {
  public:
   // `nullBrush`: the stock null brush as background, so the window never erases what lies
   // beneath it; otherwise no brush at all.
-  UnitWindowClass(const wchar_t* name, UINT style, bool nullBrush = false)
+  WindowedUnitClass(const wchar_t* name, UINT style, bool nullBrush = false)
       : name_(name), style_(style), nullBrush_(nullBrush) {}
-  UnitWindowClass(const UnitWindowClass&) = delete;
-  UnitWindowClass& operator=(const UnitWindowClass&) = delete;
+  WindowedUnitClass(const WindowedUnitClass&) = delete;
+  WindowedUnitClass& operator=(const WindowedUnitClass&) = delete;
 
   const wchar_t* Name() const { return name_; }
   // Registers the class with `procedure` unless that is done; false when it cannot be.
@@ -34,7 +34,7 @@ class UnitWindowClass {
 };
 
 // CreateWindowExW's arguments besides the class and the object.
-struct UnitWindowParams {
+struct WindowedUnitParams {
   DWORD exStyle = 0;
   const wchar_t* title = L"";
   DWORD style = 0;
@@ -45,10 +45,10 @@ struct UnitWindowParams {
   const wchar_t* className = nullptr;
 };
 
-class UnitWindow : public LiveUnit {
+class WindowedUnit : public UnitObject {
  public:
-  UnitWindow(const UnitWindow&) = delete;
-  UnitWindow& operator=(const UnitWindow&) = delete;
+  WindowedUnit(const WindowedUnit&) = delete;
+  WindowedUnit& operator=(const WindowedUnit&) = delete;
 
   HWND Hwnd() const { return hwnd_; }
 
@@ -63,16 +63,16 @@ class UnitWindow : public LiveUnit {
   void SetEnabled(bool enabled) override;
 
  protected:
-  UnitWindow() = default;
-  ~UnitWindow() override = default;
+  WindowedUnit() = default;
+  ~WindowedUnit() override = default;
 
   // Creates the window of `unit`. On success the window owns the object, which is returned;
   // otherwise (also when the window was destroyed before CreateWindowExW returned) the object is
   // deleted here and null is returned.
   template <typename Unit>
-  static Unit* Open(std::unique_ptr<Unit> unit, UnitWindowClass& windowClass,
-                    const UnitWindowParams& params) {
-    UnitWindow& base = *unit;
+  static Unit* Open(std::unique_ptr<Unit> unit, WindowedUnitClass& windowClass,
+                    const WindowedUnitParams& params) {
+    WindowedUnit& base = *unit;
     return base.CreateOwnWindow(windowClass, params) ? unit.release() : nullptr;
   }
 
@@ -85,7 +85,7 @@ class UnitWindow : public LiveUnit {
   HWND hwnd_ = nullptr;
 
  private:
-  bool CreateOwnWindow(UnitWindowClass& windowClass, const UnitWindowParams& params);
+  bool CreateOwnWindow(WindowedUnitClass& windowClass, const WindowedUnitParams& params);
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool ownedByWindow_ = false;

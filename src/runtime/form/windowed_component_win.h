@@ -4,21 +4,21 @@
 #include <windows.h>
 
 #include "form/identifiers.h"
-#include "form/unit_window_win.h"
+#include "form/windowed_unit_win.h"
 
 namespace pellomi {
 
-class ChildWindowUnit : public UnitWindow {
+class WindowedComponent : public WindowedUnit {
  public:
   WindowId OwnerWindowId() const { return windowId_; }
   UnitId Id() const { return unitId_; }
 
  protected:
-  ChildWindowUnit(WindowId window, UnitId unit) : windowId_(window), unitId_(unit) {}
+  WindowedComponent(WindowId window, UnitId unit) : windowId_(window), unitId_(unit) {}
   // A child of `parent` with `style` plus WS_CHILD | WS_CLIPSIBLINGS, at the given place in its
   // client area, with `childId` as its control identifier.
-  static UnitWindowParams ChildSpec(DWORD style, HWND parent, int childId, int left, int top,
-                                    int width, int height);
+  static WindowedUnitParams ChildSpec(DWORD style, HWND parent, int childId, int left, int top,
+                                      int width, int height);
   void WindowGone() override;
 
   WindowId windowId_;

@@ -3,41 +3,41 @@
 #include <windows.h>
 
 #include "form/runtime_state.h"
-#include "form/unit_window_win.h"
 #include "form/window_record.h"
+#include "form/windowed_unit_win.h"
 #include "handles_win.h"
 #include "tray/tray_icon_win.h"
 
 namespace pellomi {
 
-class WindowUnit final : public UnitWindow, public WindowObjectBase {
+class TopLevelWindow final : public WindowedUnit, public WindowObject {
  public:
   // Creates the window hidden from its record; null on failure (a record of a later version, or
   // a window that cannot be made).
-  static WindowUnit* Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner);
+  static TopLevelWindow* Create(WindowId id, const UnitRecord& unit, HWND hiddenOwner);
 
   WindowId Id() const { return id_; }
   TrayIcon& Tray() { return tray_; }
   HMENU MenuBar() const { return menuBar_.Get(); }
 
-  // LiveUnit
+  // UnitObject
   void SetVisible(bool visible) override;
   void KindPropertyChanged(int index, const PropertyValue& value) override;
   bool GetKindProperty(int index, PropertyValue& out) const override;
 
-  // WindowObjectBase
+  // WindowObject
   void RebuildMenuBar() override;
   bool IsClosing() const override { return closePending_; }
 
   // The runtime's show: the first show after loading honours the window state.
   void Show();
-  void MarkFirstShowPending() { firstShowPending_ = true; }
+  void HonourWindowStateAtNextShow() { firstShowPending_ = true; }
 
   // Destruction through the deferred message (or at once).
   void RequestDestroy(bool atOnce);
 
  private:
-  WindowUnit(WindowId id, WindowRecord record) : id_(id), record_(std::move(record)) {}
+  TopLevelWindow(WindowId id, WindowRecord record) : id_(id), record_(std::move(record)) {}
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void WindowGone() override;
   void Paint();
