@@ -35,6 +35,10 @@ const char* ProblemLine(OptionsProblem problem) {
       return texts::kBadDate;
     case OptionsProblem::kUnrepresentableTitle:
       return texts::kUnrepresentableTitle;
+    case OptionsProblem::kControlInTitle:
+      return texts::kControlInTitle;
+    case OptionsProblem::kUnknownPosition:
+      return texts::kUnknownPosition;
     case OptionsProblem::kUnknownOption:
       break;
   }

@@ -1,6 +1,7 @@
 #pragma once
-// The command line: Pellomi.exe [--target DATE] [--title TEXT], or --help (-h, /?) for the usage.
-// Arguments arrive as UTF-16 (the program's name left out) and enter the program as GBK.
+// The command line: Pellomi.exe [--target DATE] [--title TEXT] [--position PLACE], or --help (-h,
+// /?) for the usage; each option also as --option=value. Arguments arrive as UTF-16 (the
+// program's name left out) and enter the program as GBK.
 #include <optional>
 #include <span>
 #include <string>
@@ -8,17 +9,26 @@
 #include <variant>
 
 #include "commands/date_time.h"
+#include "placement.h"
 
 namespace pellomi {
 
 struct CountdownOptions {
-  DateTime target = 0;               // local midnight of the day counted to
-  std::optional<std::string> title;  // GBK; none keeps the product name
+  DateTime target = 0;                      // local midnight of the day counted to
+  std::optional<std::string> title;         // GBK; none keeps the product name
+  std::optional<PlacementPreset> position;  // none: the top centre, check marks untouched
 };
 
 struct HelpRequest {};
 
-enum class OptionsProblem { kUnknownOption, kMissingValue, kBadDate, kUnrepresentableTitle };
+enum class OptionsProblem {
+  kUnknownOption,
+  kMissingValue,
+  kBadDate,
+  kUnrepresentableTitle,
+  kControlInTitle,
+  kUnknownPosition,
+};
 
 // The first argument the program cannot use, as it was given.
 struct OptionsRefusal {

@@ -137,6 +137,13 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
   return t;
 }
 
+std::string_view MenuCaption(UnitId item) {
+  for (const MenuItemDef& def : kMenuItems) {
+    if (def.id == item) return def.caption;
+  }
+  return {};
+}
+
 std::vector<std::string_view> CountdownHandlerNames() {
   std::vector<std::string_view> names = {"OnWindowCreated",  "OnTrayEvent",  "OnClockChanged",
                                          "OnDisplayChanged", "OnDpiChanged", "OnTimer"};

@@ -10,6 +10,9 @@ namespace pellomi {
 // Builds the countdown window's template, binding handler names through `resolve`.
 WindowTemplate BuildCountdownTemplate(HandlerResolver resolve);
 
+// The GBK caption of one of the template's menu units; empty for any other unit.
+std::string_view MenuCaption(UnitId item);
+
 // The handler names the template binds, in template order (for checking a resolver).
 std::vector<std::string_view> CountdownHandlerNames();
 

@@ -71,4 +71,8 @@ void OnDpiChanged(int, const std::int32_t*) {
   PlaceByCheckedPreset();
 }
 
+void PlaceWindowInitiallyAt(PlacementPreset preset) {
+  PlaceAndCheck(preset);
+}
+
 }  // namespace pellomi

@@ -4,6 +4,8 @@
 // and ignores its arguments.
 #include <cstdint>
 
+#include "placement.h"
+
 namespace pellomi {
 
 void OnAlpha50(int argCount, const std::int32_t* args);
@@ -34,6 +36,8 @@ void OnDpiChanged(int argCount, const std::int32_t* args);
 // Steps of the window's created handler.
 // Top center, size unchanged, no check mark touched (the template already checks it).
 void PlaceWindowAtTopCenterInitially();
+// The place chosen on the command line, its menu item checked as the menu's own choice does.
+void PlaceWindowInitiallyAt(PlacementPreset preset);
 // Alpha 180, no colour key, click-through on.
 void ApplyStartupTransparency();
 // Corners 50 x 50 at 96 DPI, scaled to the window's DPI.

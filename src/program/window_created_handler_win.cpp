@@ -15,7 +15,7 @@ namespace pellomi {
 namespace {
 
 CountdownOptions& Options() {
-  static CountdownOptions options{DefaultCountdownTarget(), std::nullopt};
+  static CountdownOptions options{DefaultCountdownTarget(), std::nullopt, std::nullopt};
   return options;
 }
 
@@ -39,7 +39,11 @@ void UseCountdownOptions(const CountdownOptions& options) {
 }
 
 void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
-  PlaceWindowAtTopCenterInitially();
+  if (const std::optional<PlacementPreset> position = Options().position) {
+    PlaceWindowInitiallyAt(*position);
+  } else {
+    PlaceWindowAtTopCenterInitially();
+  }
   InstallCountdownTrayIcon();
   ApplyStartupTransparency();
   ApplyStartupRoundCorners();

@@ -6,12 +6,13 @@ import time
 import unittest
 
 import harness
-from harness import TITLE
+from harness import MENU_POSITION, POSITION_ITEMS, TITLE
 
 BOX_TITLE = "Pellomi"
 CAPTION_ID = 110
 NAME_ID = 100
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+LONG_TITLE = "2027年全国普通高等学校招生统一考试"  # about twice as wide as the line at full size
 
 
 class OwnDateTest(unittest.TestCase):
@@ -51,7 +52,9 @@ class OwnDateTest(unittest.TestCase):
 
     def test_bad_arguments_show_one_box_and_end_with_code_2(self):
         for args, named in ((["--target", "2027/13/01"], "2027/13/01"),
-                            (["--title", "x", "--bogus"], "--bogus")):
+                            (["--title", "x", "--bogus"], "--bogus"),
+                            (["--title", "第一行\n第二行"], "第一行"),
+                            (["--position=中间"], "中间")):
             with self.subTest(args=args):
                 self.widget.launch(*args)
                 try:
@@ -65,6 +68,43 @@ class OwnDateTest(unittest.TestCase):
                     if self.widget.running():  # so the next run meets no box of this one
                         self.widget.process.kill()
                         self.widget.process.wait()
+
+    def test_a_place_of_its_own_and_a_long_title_drawn_whole(self):
+        self.widget.start("--position", "右下角", f"--title={LONG_TITLE}")
+        screen_width, screen_height = self.widget.screen_size()
+        rect = (screen_width - harness.WINDOW_WIDTH - harness.MARGIN,
+                screen_height - harness.WINDOW_HEIGHT - harness.MARGIN,
+                harness.WINDOW_WIDTH, harness.WINDOW_HEIGHT)
+        self.assertEqual(self.widget.rect(), rect, "started at the bottom right")
+        self.assertEqual(self.texts()[NAME_ID], LONG_TITLE)
+
+        shot = self.widget.screen.screenshot(f"{self.widget.name}-window")
+        left, top, width, height = rect
+        self.widget.screen.crop(shot, (left - 10, top - 10, width + 20, height + 20),
+                                f"{self.widget.name}-crop")
+        # The title's band, above the count: its red ink stays clear of the window's edges
+        # (a title cut off at both ends touches them) and spans most of the line.
+        band = self.widget.screen.pixels(shot, (left, top + 4, width, 40))
+        red = [(x, y) for y, row in enumerate(band) for x, (r, g, b) in enumerate(row)
+               if r >= 120 and g * 2 < r and b * 2 < r]
+        self.assertTrue(red, f"no title drawn: {shot}")
+        xs = [x for x, _ in red]
+        ys = [y for _, y in red]
+        self.assertGreater(min(xs), 2, f"the title touches the left edge: {shot}")
+        self.assertLess(max(xs), width - 3, f"the title touches the right edge: {shot}")
+        self.assertGreater(max(xs) - min(xs), width * 3 // 4, f"the title is not one line: {shot}")
+        self.assertLess(max(ys) - min(ys), 25, f"the title is not drawn smaller: {shot}")
+
+        # The menu's check mark is on 右下角, where the widget started.
+        self.widget.open_menu("right")
+        self.widget.screen.keys(*["Down"] * MENU_POSITION, "Right")
+        menus = harness.wait_until(lambda: len(self.widget.open_menus()) == 2 and
+                                   self.widget.open_menus(), 3)
+        self.assertTrue(menus, "位置 opened no sub-menu")
+        shot = self.widget.screen.screenshot(f"{self.widget.name}-menu")
+        self.assertEqual(self.widget.checked_rows(shot, menus[1], len(POSITION_ITEMS)),
+                         [POSITION_ITEMS.index("右下角")], f"only 右下角 is checked: {shot}")
+        self.widget.screen.keys("Escape", "Escape")
 
     def test_help_shows_the_usage_and_ends_with_code_0(self):
         self.widget.launch("--help")

@@ -39,13 +39,16 @@ std::optional<std::string> IconvGbk(std::u16string_view text) {
 std::string Describe(const OptionsOutcome& outcome) {
   if (std::holds_alternative<HelpRequest>(outcome)) return "help";
   if (const auto* refusal = std::get_if<OptionsRefusal>(&outcome)) {
-    const char* problems[] = {"unknown", "missing value", "bad date", "unrepresentable title"};
+    const char* problems[] = {"unknown",          "missing value",
+                              "bad date",         "unrepresentable title",
+                              "control in title", "unknown position"};
     return std::string(problems[static_cast<int>(refusal->problem)]) + ": " +
            Convert("UTF-8", "UTF-16LE", Bytes(refusal->argument)).value_or("?");
   }
   const auto& options = std::get<CountdownOptions>(outcome);
   std::string text = "target " + std::to_string(static_cast<long>(options.target));
   if (options.title) text += ", title [" + Convert("UTF-8", "GBK", *options.title).value() + "]";
+  if (options.position) text += ", place " + std::to_string(static_cast<int>(*options.position));
   return text;
 }
 
@@ -79,6 +82,36 @@ TEST(CountdownOptions, ParsesOrRefusesEachCommandLine) {
       {{u"--target", u"2027/06/07🎉"}, "bad date: 2027/06/07🎉"},
       {{u"--title", u"生日🎉"}, "unrepresentable title: 生日🎉"},
       {{u"--title", u"Ä"}, "unrepresentable title: Ä"},
+      // --option=value; the value may be empty or hold another "="
+      {{u"--target=2027/06/07", u"--title=a=b"}, "target 46545, title [a=b]"},
+      {{u"--title="}, "target 45450, title []"},
+      {{u"--target="}, "bad date: "},
+      {{u"--help=1"}, "unknown: --help=1"},
+      {{u"--bogus=1"}, "unknown: --bogus=1"},
+      {{u"-title=x"}, "unknown: -title=x"},
+      // titles: one line of visible characters
+      {{u"--title", u"第一行\n第二行"}, "control in title: 第一行\n第二行"},
+      {{u"--title=a\tb"}, "control in title: a\tb"},
+      {{u"--title", u"a\u0085b"}, "control in title: a\u0085b"},
+      {{u"--title", u"a\u007Fb"}, "control in title: a\u007Fb"},
+      // places by the menu's names and in English (numbered top-left 0 .. bottom-right 5)
+      {{u"--position", u"左上角"}, "target 45450, place 0"},
+      {{u"--position", u"上中"}, "target 45450, place 1"},
+      {{u"--position", u"右上角"}, "target 45450, place 2"},
+      {{u"--position", u"左下角"}, "target 45450, place 3"},
+      {{u"--position", u"下中"}, "target 45450, place 4"},
+      {{u"--position=右下角"}, "target 45450, place 5"},
+      {{u"--position", u"top-left"}, "target 45450, place 0"},
+      {{u"--position", u"top-center"}, "target 45450, place 1"},
+      {{u"--position", u"top-right"}, "target 45450, place 2"},
+      {{u"--position", u"bottom-left"}, "target 45450, place 3"},
+      {{u"--position=bottom-center"}, "target 45450, place 4"},
+      {{u"--position", u"bottom-right", u"--position", u"上中"}, "target 45450, place 1"},
+      {{u"--position", u"Top-Left"}, "unknown position: Top-Left"},
+      {{u"--position", u"中"}, "unknown position: 中"},
+      {{u"--position", u""}, "unknown position: "},
+      {{u"--position", u"右下角🎉"}, "unknown position: 右下角🎉"},
+      {{u"--position"}, "missing value: --position"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Describe(ParseCountdownOptions(c.args, IconvGbk)), c.expected)

@@ -591,6 +591,65 @@ TEST_F(TransparentLabelTest, MovingTheLabelLeavesNoTraceBehind) {
   EXPECT_EQ(MaskOf(SettleAndCapture(), IsInk), before.Shifted(15, 7));
 }
 
+// The text drawn by DrawTextW in the label's Tahoma at this height, red on green, in `area`.
+Mask TahomaReference(const wchar_t* text, std::int32_t height, RECT area) {
+  Canvas canvas;
+  HBRUSH green = CreateSolidBrush(kGreen);
+  RECT all = {0, 0, kParentWidth, kParentHeight};
+  FillRect(canvas.Dc(), &all, green);
+  DeleteObject(green);
+  LOGFONTW font{};
+  font.lfHeight = height;
+  font.lfWeight = 400;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = PROOF_QUALITY;
+  wcscpy(font.lfFaceName, L"Tahoma");
+  const platform::UniqueFont made(CreateFontIndirectW(&font));
+  HGDIOBJ previousFont = SelectObject(canvas.Dc(), made.Get());
+  SetBkMode(canvas.Dc(), TRANSPARENT);
+  SetTextColor(canvas.Dc(), kRed);
+  DrawTextW(canvas.Dc(), text, -1, &area, 0x125);
+  SelectObject(canvas.Dc(), previousFont);
+  return MaskOf(canvas.Pixels(), IsInk);
+}
+
+TEST_F(TransparentLabelTest, ALineWiderThanTheShownPartShrinksThenEndsInAnEllipsis) {
+  // 480 pixels wide, 40 of them hidden on either side: 400 show, as on the title line.
+  constexpr RECT kWide = {-40, 20, 440, 140};
+  const struct {
+    std::size_t letters;
+    int minInkHeight, maxInkHeight;  // of the capital H, 34 pixels high at full size
+  } cases[] = {{4, 34, 34}, {30, 12, 30}, {200, 8, 9}};
+  for (const auto& c : cases) {
+    const std::wstring text(c.letters, L'H');
+    TransparentLabel* label = MakeLabel(TextRecord(std::string(c.letters, 'H')), kWide);
+    ASSERT_NE(label, nullptr);
+    const Image image = PaintAndCapture();
+    const Box red = BoundsOf(image, IsRed);
+    const int inkHeight = red.bottom - red.top + 1;
+    EXPECT_GE(inkHeight, c.minInkHeight) << c.letters << " " << red;
+    EXPECT_LE(inkHeight, c.maxInkHeight) << c.letters << " " << red;
+    // Whole inside the parent, centred, and filling most of the line once it had to shrink.
+    EXPECT_GT(red.left, 0) << red;
+    EXPECT_LT(red.right, kParentWidth - 1) << red;
+    EXPECT_NEAR((red.left + red.right) / 2, kParentWidth / 2, 3) << red;
+    if (c.letters == 4) {
+      // A line that fits is drawn exactly as before, in the full-size font.
+      EXPECT_EQ(MaskOf(image, IsInk), TahomaReference(text.c_str(), -48, kWide));
+    } else {
+      EXPECT_GT(red.right - red.left, 340) << c.letters << " " << red;
+    }
+    if (c.letters == 200) {
+      // Cut short: the line ends in the ellipsis's dots, not in the stem of an H.
+      int inkInLastColumn = 0;
+      for (int y = 0; y < image.height; ++y) inkInLastColumn += IsRed(image.At(red.right, y));
+      EXPECT_LE(inkInLastColumn, 2) << "no ellipsis at the end";
+    }
+    DestroyWindow(label->Hwnd());
+    Settle();
+  }
+}
+
 TEST_F(TransparentLabelTest, RepeatedPaintsKeepNoFonts) {
   using Fonts = platform::CensusOf<platform::UniqueFont>;
   // Counted before the label exists: a font held between paints would show up too.

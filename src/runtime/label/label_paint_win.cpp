@@ -5,6 +5,7 @@
 
 #include "gbk_win.h"
 #include "handles_win.h"
+#include "label/label_fit_win.h"
 #include "label/label_font.h"
 #include "label/label_format.h"
 
@@ -57,7 +58,17 @@ void PaintLabel(HWND label, const LabelRecord& record, std::uint32_t dpi) {
   platform::ScopedSelection selection(dc, chosen);
 
   const UINT format = LabelDrawFormat(record);
-  const std::wstring text = platform::WideFromGbk(record.caption);
+  std::wstring text = platform::WideFromGbk(record.caption);
+  // A single line too wide for the shown part of the label is drawn smaller, or cut short.
+  std::optional<FittedLine> fitted;
+  if ((format & kDtSingleLine) != 0) {
+    fitted = FitLabelLine(label, dc, text, area, format, record.horizontal, dpi);
+  }
+  std::optional<platform::ScopedSelection> fittedSelection;
+  if (fitted) {
+    if (fitted->font) fittedSelection.emplace(dc, fitted->font.Get());
+    text = fitted->text;
+  }
   SetBkMode(dc, TRANSPARENT);
   EffectPlan plan = PlanTextEffect(record.effect, record.colour);
   if (plan.copy) DrawPass(dc, text, area, *plan.copy, format);
