@@ -1,14 +1,15 @@
 #!/usr/bin/env node
 // Writes src/program/lunar_table.cpp: for each lunar year 1901..2100, the Gregorian date of its
 // first day, which of its months have 30 days, and its leap month. The data comes from
-// lunar-javascript, pinned so that the table can be made again to the byte:
-//   npm install --prefix build/lunar-table-tool lunar-javascript@1.7.7
-//   NODE_PATH=build/lunar-table-tool/node_modules node tools/make_lunar_table.js
-//   scripts/format-check --fix
+// lunar-javascript, pinned by tools/lunar-javascript's lock file so that the table can be made
+// again to the byte:
+//   python3 tools/npm_pinned.py lunar-javascript lunar-javascript/lunar.js
+//   node tools/make_lunar_table.js && scripts/format-check --fix
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const {LunarYear, Solar} = require('lunar-javascript');
+const {LunarYear, Solar} = require(path.join(
+    __dirname, '..', 'build', 'tools', 'lunar-javascript', 'node_modules', 'lunar-javascript'));
 
 const kFirstYear = 1901;
 const kLastYear = 2100;
