@@ -3,10 +3,13 @@ if(NOT PELLOMI_BUILD_TESTS)
   return()
 endif()
 find_package(GTest REQUIRED)
+# The lunar tests check the program's own table against ICU's Chinese calendar.
+find_package(ICU REQUIRED COMPONENTS uc i18n)
 include(GoogleTest)
 file(GLOB_RECURSE PELLOMI_HOST_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/host/*.cpp)
 add_executable(pellomi_host_tests ${PELLOMI_HOST_TESTS})
-target_link_libraries(pellomi_host_tests PRIVATE pellomi_program GTest::gtest GTest::gtest_main)
+target_link_libraries(pellomi_host_tests PRIVATE pellomi_program GTest::gtest GTest::gtest_main
+                                                ICU::i18n ICU::uc)
 target_include_directories(pellomi_host_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_compile_definitions(pellomi_host_tests PRIVATE
   PELLOMI_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

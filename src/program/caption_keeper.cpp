@@ -5,6 +5,7 @@
 
 #include "countdown_caption.h"
 #include "form/memory_service.h"
+#include "own_date_caption.h"
 
 namespace pellomi {
 namespace {
@@ -21,18 +22,29 @@ bool CountMayHaveChanged(DateTime previous, DateTime now) {
   return CountSpan(previous) != CountSpan(now);
 }
 
+bool CaptionKeeper::MayHaveChanged(DateTime previous, DateTime now) const {
+  if (!ownDate_) return CountMayHaveChanged(previous, now);
+  return StartOfDay(previous) != StartOfDay(now);
+}
+
 std::optional<std::string> CaptionKeeper::Recount(DateTime now) {
   countedAt_ = now;
-  char* block = BuildCountdownCaption(now, target_);
-  std::string caption(block);
-  ReleaseBlock(block);
+  std::string caption;
+  if (ownDate_) {
+    // Past the lunar table a yearly lunar date has no next day: the last caption stays.
+    caption = OwnDateCaption(*ownDate_, now).value_or(shown_);
+  } else {
+    char* block = BuildCountdownCaption(now, target_);
+    caption = block;
+    ReleaseBlock(block);
+  }
   if (caption == shown_) return std::nullopt;
   shown_ = caption;
   return caption;
 }
 
 std::optional<std::string> CaptionKeeper::RecountIfDue(DateTime now) {
-  if (countedAt_ && !CountMayHaveChanged(*countedAt_, now)) return std::nullopt;
+  if (countedAt_ && !MayHaveChanged(*countedAt_, now)) return std::nullopt;
   return Recount(now);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands/date_time.h"
+#include "target_date.h"
 
 namespace pellomi {
 
@@ -16,7 +17,10 @@ bool CountMayHaveChanged(DateTime previous, DateTime now);
 
 class CaptionKeeper {
  public:
+  // The count without options, to a fixed midnight.
   explicit CaptionKeeper(DateTime target) : target_(target) {}
+  // A date the user gave; its caption turns at 00:00:00, with the calendar day.
+  explicit CaptionKeeper(const TargetDate& ownDate) : ownDate_(ownDate) {}
 
   // Computes the caption for `now`; the text (GBK) when it differs from the one last handed
   // out, the first time always.
@@ -25,7 +29,10 @@ class CaptionKeeper {
   std::optional<std::string> RecountIfDue(DateTime now);
 
  private:
-  DateTime target_;
+  bool MayHaveChanged(DateTime previous, DateTime now) const;
+
+  DateTime target_ = 0;
+  std::optional<TargetDate> ownDate_;
   std::optional<DateTime> countedAt_;
   std::string shown_;
 };

@@ -33,6 +33,8 @@ const char* ProblemLine(OptionsProblem problem) {
       return texts::kMissingValue;
     case OptionsProblem::kBadDate:
       return texts::kBadDate;
+    case OptionsProblem::kLunarYearOutOfRange:
+      return texts::kLunarYearOutOfRange;
     case OptionsProblem::kUnrepresentableTitle:
       return texts::kUnrepresentableTitle;
     case OptionsProblem::kControlInTitle:

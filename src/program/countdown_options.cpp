@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "countdown_caption.h"
 #include "position_names.h"
 
 namespace pellomi {
@@ -30,7 +29,6 @@ bool HasControlCharacter(std::u16string_view text) {
 
 OptionsOutcome ParseCountdownOptions(std::span<const std::u16string> args, GbkEncoder toGbk) {
   CountdownOptions options;
-  options.target = DefaultCountdownTarget();
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::u16string& arg = args[i];
     if (IsHelp(arg)) return HelpRequest{};
@@ -47,10 +45,15 @@ OptionsOutcome ParseCountdownOptions(std::span<const std::u16string> args, GbkEn
     const std::optional<std::string> gbk = toGbk(value);
     if (name == u"--target") {
       // A date that GBK cannot hold is no date either.
-      const std::optional<DateTime> target =
-          gbk ? CountdownTargetFromText(gbk->c_str()) : std::nullopt;
-      if (!target) return Refuse(OptionsProblem::kBadDate, value);
-      options.target = *target;
+      const TargetDateParse target =
+          gbk ? ParseTargetDate(gbk->c_str()) : TargetDateParse(TargetDateProblem::kNotADate);
+      if (const auto* problem = std::get_if<TargetDateProblem>(&target)) {
+        return Refuse(*problem == TargetDateProblem::kLunarYearOutOfRange
+                          ? OptionsProblem::kLunarYearOutOfRange
+                          : OptionsProblem::kBadDate,
+                      value);
+      }
+      options.target = std::get<TargetDate>(target);
     } else if (name == u"--position") {
       const std::optional<PlacementPreset> preset = gbk ? PresetNamed(*gbk) : std::nullopt;
       if (!preset) return Refuse(OptionsProblem::kUnknownPosition, value);

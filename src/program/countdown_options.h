@@ -10,11 +10,12 @@
 
 #include "commands/date_time.h"
 #include "placement.h"
+#include "target_date.h"
 
 namespace pellomi {
 
 struct CountdownOptions {
-  DateTime target = 0;                      // local midnight of the day counted to
+  std::optional<TargetDate> target;         // none: the count without options
   std::optional<std::string> title;         // GBK; none keeps the product name
   std::optional<PlacementPreset> position;  // none: the top centre, check marks untouched
 };
@@ -25,6 +26,7 @@ enum class OptionsProblem {
   kUnknownOption,
   kMissingValue,
   kBadDate,
+  kLunarYearOutOfRange,
   kUnrepresentableTitle,
   kControlInTitle,
   kUnknownPosition,
@@ -42,7 +44,7 @@ using OptionsOutcome = std::variant<CountdownOptions, HelpRequest, OptionsRefusa
 using GbkEncoder = std::optional<std::string> (*)(std::u16string_view text);
 
 // Options in order; --help anywhere before a bad argument asks for the usage. Without arguments
-// the default target and no title.
+// no target, title or place of the user's own.
 OptionsOutcome ParseCountdownOptions(std::span<const std::u16string> args, GbkEncoder toGbk);
 
 }  // namespace pellomi

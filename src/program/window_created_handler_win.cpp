@@ -15,7 +15,7 @@ namespace pellomi {
 namespace {
 
 CountdownOptions& Options() {
-  static CountdownOptions options{DefaultCountdownTarget(), std::nullopt, std::nullopt};
+  static CountdownOptions options;
   return options;
 }
 
@@ -50,7 +50,10 @@ void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
   if (const std::optional<std::string>& title = Options().title) {
     SetTextProperty(kCountdownWindowId, units::kProductLabel, kLabelPropCaption, title->c_str());
   }
-  WriteCaption(Keeper().emplace(Options().target).Recount(CurrentDateTime()));
+  const std::optional<TargetDate>& ownDate = Options().target;
+  CaptionKeeper& keeper =
+      ownDate ? Keeper().emplace(*ownDate) : Keeper().emplace(DefaultCountdownTarget());
+  WriteCaption(keeper.Recount(CurrentDateTime()));
 }
 
 void OnClockChanged(int /*argCount*/, const std::int32_t* /*args*/) {

@@ -332,11 +332,8 @@ class Widget:
         except subprocess.TimeoutExpired:
             return None
 
-    def stop(self):
-        """Ends whatever is still running: helper windows, the widget, the probe."""
-        for helper in self.helpers:
-            helper.stop()
-        self.helpers.clear()
+    def close_program(self):
+        """Ends the widget alone, as its menu's exit would; the probe stays for another start."""
         if self.running():
             try:
                 self.probe.ask("close", "--title", TITLE)
@@ -345,6 +342,13 @@ class Widget:
             if self.wait_exit(5) is None:
                 self.process.kill()
                 self.process.wait()
+
+    def stop(self):
+        """Ends whatever is still running: helper windows, the widget, the probe."""
+        for helper in self.helpers:
+            helper.stop()
+        self.helpers.clear()
+        self.close_program()
         self.probe.close()
         if self.process is not None:
             self._log.close()

@@ -1,7 +1,11 @@
-"""The user's own date and title from the command line, its refusals, and a count that turns over
+"""The user's own date and title from the command line, its refusals, lunar dates counted as
+lunar-javascript counts them, and the count of an own date before, on and after its day, turning
 at local midnight while the widget runs."""
 
 import datetime
+import os
+import subprocess
+import sys
 import time
 import unittest
 
@@ -13,6 +17,39 @@ CAPTION_ID = 110
 NAME_ID = 100
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 LONG_TITLE = "2027年全国普通高等学校招生统一考试"  # about twice as wide as the line at full size
+
+sys.path.insert(0, os.path.join(os.environ["PELLOMI_SOURCE_DIR"], "tools"))
+import npm_pinned  # noqa: E402
+
+# The next day of a yearly lunar date from a given day, by lunar-javascript (which the program's
+# table was made from, not the program itself).
+NEXT_LUNAR_DAY = """
+const [lunarJs, year, month, day, lunarMonth, lunarDay] = process.argv.slice(1);
+const {Lunar, Solar} = require(lunarJs);
+const today = Solar.fromYmd(+year, +month, +day);
+const lunarYear = Lunar.fromSolar(today).getYear();
+for (const y of [lunarYear, lunarYear + 1]) {
+  const solar = Lunar.fromYmd(y, +lunarMonth, +lunarDay).getSolar();
+  if (solar.isAfter(today) || solar.toYmd() === today.toYmd()) {
+    console.log(solar.toYmd());
+    break;
+  }
+}
+"""
+
+
+def next_lunar_day(today, lunar_month, lunar_day):
+    folder = npm_pinned.install("lunar-javascript", os.path.join("lunar-javascript", "lunar.js"))
+    module = os.path.join(folder, "node_modules", "lunar-javascript")
+    out = subprocess.run(["node", "-e", NEXT_LUNAR_DAY, module, str(today.year), str(today.month),
+                          str(today.day), str(lunar_month), str(lunar_day)],
+                         check=True, capture_output=True, text=True).stdout
+    return datetime.date.fromisoformat(out.strip())
+
+
+def own_caption(today, day):
+    days = (day - today).days
+    return f"还有{days}天" if days > 0 else "就是今天" if days == 0 else f"已过{-days}天"
 
 
 class OwnDateTest(unittest.TestCase):
@@ -43,9 +80,8 @@ class OwnDateTest(unittest.TestCase):
         title = "我的 生日"
         self.widget.start("--target", f"{target.year}年{target.month}月{target.day}日",
                           "--title", title)
-        midnight = datetime.datetime.combine(target, datetime.time())
-        expected = {harness.expected_caption(self.widget.started_at, midnight),
-                    harness.expected_caption(datetime.datetime.now(), midnight)}
+        expected = {own_caption(self.widget.started_at.date(), target),
+                    own_caption(datetime.date.today(), target)}
         texts = self.texts()
         self.assertEqual(texts[NAME_ID], title)
         self.assertIn(texts[CAPTION_ID], expected)
@@ -53,6 +89,7 @@ class OwnDateTest(unittest.TestCase):
     def test_bad_arguments_show_one_box_and_end_with_code_2(self):
         for args, named in ((["--target", "2027/13/01"], "2027/13/01"),
                             (["--title", "x", "--bogus"], "--bogus"),
+                            (["--target", "农历2027年三月三十"], "农历2027年三月三十"),
                             (["--title", "第一行\n第二行"], "第一行"),
                             (["--position=中间"], "中间")):
             with self.subTest(args=args):
@@ -113,24 +150,47 @@ class OwnDateTest(unittest.TestCase):
             self.assertIn(option, usage)
         self.assertEqual(self.answer_box(), 0)
 
+    def test_lunar_dates_count_to_their_next_day(self):
+        for args, lunar_month, lunar_day, title in ((["--target", "春节"], 1, 1, "Pellomi"),
+                                                    (["--target", "农历八月十五", "--title", "中秋"],
+                                                     8, 15, "中秋")):
+            with self.subTest(args=args):
+                self.widget.start(*args)
+                expected = {own_caption(day, next_lunar_day(day, lunar_month, lunar_day))
+                            for day in (self.widget.started_at.date(), datetime.date.today())}
+                texts = self.texts()
+                self.assertIn(texts[CAPTION_ID], expected)
+                self.assertEqual(texts[NAME_ID], title)
+                self.widget.close_program()
+
+    @staticmethod
+    def faked_clock(start):
+        # The program alone runs on a clock that starts at `start` in a zone that the C runtime
+        # cannot read.
+        return {"TZ": "America/Los_Angeles", "LD_PRELOAD": FAKETIME_LIBRARY,
+                "FAKETIME": f"@{start}", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}
+
+    def test_an_own_date_on_and_after_its_day(self):
+        for target, start, caption in (("6月7日", "2027-06-08 12:00:00", "还有365天"),
+                                       ("2027/06/07", "2027-06-07 12:00:00", "就是今天"),
+                                       ("2027/06/07", "2027-06-10 12:00:00", "已过3天")):
+            with self.subTest(target=target, start=start):
+                self.widget.start("--target", target, env=self.faked_clock(start))
+                self.assertEqual(self.texts()[CAPTION_ID], caption)
+                self.widget.close_program()
+
     def test_the_count_turns_over_at_local_midnight(self):
-        # The program alone runs on a clock started ten seconds before a Los Angeles midnight
-        # (a zone that the C runtime cannot read); 2025-03-10 is 10 days before the target.
+        # Ten seconds before the Los Angeles midnight that starts the target day.
         launched = time.monotonic()
-        self.widget.start("--target", "2025/03/20", env={
-            "TZ": "America/Los_Angeles",
-            "LD_PRELOAD": FAKETIME_LIBRARY,
-            "FAKETIME": "@2025-03-09 23:59:50",
-            "FAKETIME_DONT_FAKE_MONOTONIC": "1",
-        })
-        self.assertEqual(self.texts()[CAPTION_ID], "还有10天")
-        changed = harness.wait_until(lambda: self.texts()[CAPTION_ID] != "还有10天", 25)
+        self.widget.start("--target", "2025/03/20", env=self.faked_clock("2025-03-19 23:59:50"))
+        self.assertEqual(self.texts()[CAPTION_ID], "还有1天")
+        changed = harness.wait_until(lambda: self.texts()[CAPTION_ID] != "还有1天", 25)
         turned = time.monotonic() - launched
         self.assertTrue(changed, "the caption did not change after midnight")
-        self.assertEqual(self.texts()[CAPTION_ID], "还有9天")
-        # 00:00:01 comes 11 s after the faked start (the program starts a little later still).
-        self.assertGreaterEqual(turned, 10.5)
-        self.assertLess(turned, 16)
+        self.assertEqual(self.texts()[CAPTION_ID], "就是今天")
+        # 00:00:00 comes 10 s after the faked start (the program starts a little later still).
+        self.assertGreaterEqual(turned, 9.5)
+        self.assertLess(turned, 15)
 
 
 if __name__ == "__main__":

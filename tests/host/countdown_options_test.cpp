@@ -1,73 +1,86 @@
 // The command line: each option, every refusal, and no arguments at all.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "countdown_options.h"
+#include "host/support/gbk_text.h"
 
 namespace pellomi {
 namespace {
-
-// The C library's converter; none when a character has no place in the target encoding.
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view text) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string in(text), out(text.size() * 4 + 4, '\0');
-  char* inPtr = in.data();
-  char* outPtr = out.data();
-  std::size_t inLeft = in.size(), outLeft = out.size();
-  const std::size_t done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  if (done == static_cast<std::size_t>(-1) || inLeft != 0) return std::nullopt;
-  out.resize(out.size() - outLeft);
-  return out;
-}
-
-std::string_view Bytes(std::u16string_view text) {
-  return {reinterpret_cast<const char*>(text.data()), text.size() * 2};
-}
-
-// Stands in for the system's code page 936 here.
-std::optional<std::string> IconvGbk(std::u16string_view text) {
-  return Convert("GBK", "UTF-16LE", Bytes(text));
-}
 
 // The outcome in words (UTF-8), so that the table can say what it expects.
 std::string Describe(const OptionsOutcome& outcome) {
   if (std::holds_alternative<HelpRequest>(outcome)) return "help";
   if (const auto* refusal = std::get_if<OptionsRefusal>(&outcome)) {
-    const char* problems[] = {"unknown",          "missing value",
-                              "bad date",         "unrepresentable title",
-                              "control in title", "unknown position"};
+    const char* problems[] = {"unknown",
+                              "missing value",
+                              "bad date",
+                              "lunar year out of range",
+                              "unrepresentable title",
+                              "control in title",
+                              "unknown position"};
     return std::string(problems[static_cast<int>(refusal->problem)]) + ": " +
-           Convert("UTF-8", "UTF-16LE", Bytes(refusal->argument)).value_or("?");
+           Utf8Of(refusal->argument);
   }
   const auto& options = std::get<CountdownOptions>(outcome);
-  std::string text = "target " + std::to_string(static_cast<long>(options.target));
-  if (options.title) text += ", title [" + Convert("UTF-8", "GBK", *options.title).value() + "]";
+  std::string text = "default";
+  if (options.target) {
+    if (const auto* once = std::get_if<OnceDate>(&*options.target)) {
+      text = "once " + std::to_string(static_cast<long>(once->day));
+    } else if (const auto* yearly = std::get_if<YearlyDate>(&*options.target)) {
+      text = "yearly " + std::to_string(yearly->month) + "/" + std::to_string(yearly->day);
+    } else {
+      const auto& lunar = std::get<YearlyLunarDate>(*options.target);
+      text = "lunar " + std::to_string(lunar.month) + "/" + std::to_string(lunar.day);
+    }
+  }
+  if (options.title)
+    text += ", title [" + ConvertText("UTF-8", "GBK", *options.title).value() + "]";
   if (options.position) text += ", place " + std::to_string(static_cast<int>(*options.position));
   return text;
 }
 
 TEST(CountdownOptions, ParsesOrRefusesEachCommandLine) {
-  // 45450 is 2024-06-07, the target without options; 46545 is 2027-06-07.
+  // 46545 is 2027-06-07.
   const struct {
     std::vector<std::u16string> args;
     std::string expected;
   } cases[] = {
-      {{}, "target 45450"},
-      {{u"--target", u"2027/06/07"}, "target 46545"},
-      {{u"--target", u"2027-6-7"}, "target 46545"},
-      {{u"--target", u"2027年6月7日"}, "target 46545"},
-      {{u"--target", u"２０２７／０６／０７"}, "target 46545"},
-      {{u"--target", u"2027/06/07 18:30"}, "target 46545"},  // the day's midnight
-      {{u"--target", u"2024/02/29", u"--target", u"2027/06/07"}, "target 46545"},
-      {{u"--title", u"My \"big\" day "}, "target 45450, title [My \"big\" day ]"},
-      {{u"--title", u"我的 生日", u"--target", u"2027/6/7"}, "target 46545, title [我的 生日]"},
-      {{u"--title", u""}, "target 45450, title []"},
+      {{}, "default"},
+      {{u"--target", u"2027/06/07"}, "once 46545"},
+      {{u"--target", u"2027-6-7"}, "once 46545"},
+      {{u"--target", u"2027年6月7日"}, "once 46545"},
+      {{u"--target", u"２０２７／０６／０７"}, "once 46545"},
+      {{u"--target", u"2027/06/07 18:30"}, "once 46545"},  // the day's midnight
+      {{u"--target", u"2024/02/29", u"--target", u"2027/06/07"}, "once 46545"},
+      // every year: a month and day without a year; lunar dates and festivals
+      {{u"--target", u"6/7"}, "yearly 6/7"},
+      {{u"--target", u"06-07"}, "yearly 6/7"},
+      {{u"--target", u"6月7日"}, "yearly 6/7"},
+      {{u"--target=２月２９日"}, "yearly 2/29"},
+      {{u"--target", u"元旦"}, "yearly 1/1"},
+      {{u"--target", u"农历八月十五"}, "lunar 8/15"},
+      {{u"--target", u"农历闰四月初八"}, "lunar 4/8"},  // yearly: the ordinary month
+      {{u"--target", u"农历冬月廿九"}, "lunar 11/29"},
+      {{u"--target", u"农历十二月三十"}, "lunar 12/30"},
+      {{u"--target", u"除夕"}, "lunar 12/30"},
+      {{u"--target", u"中秋"}, "lunar 8/15"},
+      {{u"--target", u"农历２０２７年正月初一"}, "once 46424"},  // 春节 2027: 6 February
+      {{u"--target", u"6/31"}, "bad date: 6/31"},
+      {{u"--target", u"6月7"}, "bad date: 6月7"},
+      {{u"--target", u"6/7-1"}, "bad date: 6/7-1"},
+      {{u"--target", u"农历十三月初一"}, "bad date: 农历十三月初一"},
+      {{u"--target", u"农历正月初十一"}, "bad date: 农历正月初十一"},
+      {{u"--target", u"农历2027年三月三十"}, "bad date: 农历2027年三月三十"},  // 29 days
+      {{u"--target", u"农历2027年闰四月初一"}, "bad date: 农历2027年闰四月初一"},
+      {{u"--target", u"农历1900年正月初一"}, "lunar year out of range: 农历1900年正月初一"},
+      {{u"--target", u"农历2101年正月初一"}, "lunar year out of range: 农历2101年正月初一"},
+      {{u"--title", u"My \"big\" day "}, "default, title [My \"big\" day ]"},
+      {{u"--title", u"我的 生日", u"--target", u"2027/6/7"}, "once 46545, title [我的 生日]"},
+      {{u"--title", u""}, "default, title []"},
       {{u"--help"}, "help"},
       {{u"-h"}, "help"},
       {{u"--target", u"2027/06/07", u"/?"}, "help"},
@@ -83,8 +96,8 @@ TEST(CountdownOptions, ParsesOrRefusesEachCommandLine) {
       {{u"--title", u"生日🎉"}, "unrepresentable title: 生日🎉"},
       {{u"--title", u"Ä"}, "unrepresentable title: Ä"},
       // --option=value; the value may be empty or hold another "="
-      {{u"--target=2027/06/07", u"--title=a=b"}, "target 46545, title [a=b]"},
-      {{u"--title="}, "target 45450, title []"},
+      {{u"--target=2027/06/07", u"--title=a=b"}, "once 46545, title [a=b]"},
+      {{u"--title="}, "default, title []"},
       {{u"--target="}, "bad date: "},
       {{u"--help=1"}, "unknown: --help=1"},
       {{u"--bogus=1"}, "unknown: --bogus=1"},
@@ -95,18 +108,18 @@ TEST(CountdownOptions, ParsesOrRefusesEachCommandLine) {
       {{u"--title", u"a\u0085b"}, "control in title: a\u0085b"},
       {{u"--title", u"a\u007Fb"}, "control in title: a\u007Fb"},
       // places by the menu's names and in English (numbered top-left 0 .. bottom-right 5)
-      {{u"--position", u"左上角"}, "target 45450, place 0"},
-      {{u"--position", u"上中"}, "target 45450, place 1"},
-      {{u"--position", u"右上角"}, "target 45450, place 2"},
-      {{u"--position", u"左下角"}, "target 45450, place 3"},
-      {{u"--position", u"下中"}, "target 45450, place 4"},
-      {{u"--position=右下角"}, "target 45450, place 5"},
-      {{u"--position", u"top-left"}, "target 45450, place 0"},
-      {{u"--position", u"top-center"}, "target 45450, place 1"},
-      {{u"--position", u"top-right"}, "target 45450, place 2"},
-      {{u"--position", u"bottom-left"}, "target 45450, place 3"},
-      {{u"--position=bottom-center"}, "target 45450, place 4"},
-      {{u"--position", u"bottom-right", u"--position", u"上中"}, "target 45450, place 1"},
+      {{u"--position", u"左上角"}, "default, place 0"},
+      {{u"--position", u"上中"}, "default, place 1"},
+      {{u"--position", u"右上角"}, "default, place 2"},
+      {{u"--position", u"左下角"}, "default, place 3"},
+      {{u"--position", u"下中"}, "default, place 4"},
+      {{u"--position=右下角"}, "default, place 5"},
+      {{u"--position", u"top-left"}, "default, place 0"},
+      {{u"--position", u"top-center"}, "default, place 1"},
+      {{u"--position", u"top-right"}, "default, place 2"},
+      {{u"--position", u"bottom-left"}, "default, place 3"},
+      {{u"--position=bottom-center"}, "default, place 4"},
+      {{u"--position", u"bottom-right", u"--position", u"上中"}, "default, place 1"},
       {{u"--position", u"Top-Left"}, "unknown position: Top-Left"},
       {{u"--position", u"中"}, "unknown position: 中"},
       {{u"--position", u""}, "unknown position: "},
