@@ -98,7 +98,7 @@ void TopLevelWindow::Show() {
 }
 
 void TopLevelWindow::KindPropertyChanged(int index, const PropertyValue& value) {
-  switch (index + kFirstKindProperty) {
+  switch (index) {
     case kWindowPropTitle:
       record_.title = value.text;
       SetWindowTextW(hwnd_, platform::WideFromGbk(record_.title).c_str());
@@ -121,7 +121,7 @@ void TopLevelWindow::KindPropertyChanged(int index, const PropertyValue& value) 
 }
 
 bool TopLevelWindow::GetKindProperty(int index, PropertyValue& out) const {
-  switch (index + kFirstKindProperty) {
+  switch (index) {
     case kWindowPropTitle:
       out.text = record_.title;
       return true;
