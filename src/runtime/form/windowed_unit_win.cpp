@@ -1,5 +1,7 @@
 #include "form/windowed_unit_win.h"
 
+#include "form/window_tree_win.h"
+
 namespace pellomi {
 
 bool WindowedUnitClass::Ensure(WNDPROC procedure) {
@@ -19,8 +21,7 @@ bool WindowedUnitClass::Ensure(WNDPROC procedure) {
 UnitRect WindowedUnit::OuterRect() const {
   RECT r{};
   GetWindowRect(hwnd_, &r);
-  HWND parent = GetParent(hwnd_);
-  if (parent != nullptr && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_POPUP) == 0) {
+  if (HWND parent = ParentOfChild(hwnd_)) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   }
   return {r.left, r.top, r.right, r.bottom};
