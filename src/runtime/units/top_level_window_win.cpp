@@ -198,11 +198,7 @@ void TopLevelWindow::ChangeDpi(std::uint32_t dpi, const RECT& suggested) {
 void TopLevelWindow::RebuildMenuBar() {
   WindowEntry* entry = Runtime().store.Find(id_);
   if (entry == nullptr || hwnd_ == nullptr) return;
-  platform::UniqueMenu bar = BuildMenuBar(TemplateStore::Units(*entry));
-  // An attached bar without items would still take a strip of the window on Windows, so an
-  // empty bar is kept but not attached.
-  SetMenu(hwnd_, bar && GetMenuItemCount(bar.Get()) > 0 ? bar.Get() : nullptr);
-  menuBar_ = std::move(bar);  // destroys the previous bar
+  menuBar_.Replace(hwnd_, BuildMenuBar(TemplateStore::Units(*entry)));
 }
 
 void TopLevelWindow::RequestDestroy(bool atOnce) {
@@ -246,8 +242,7 @@ void TopLevelWindow::OnCommand(WPARAM wParam) {
 
 void TopLevelWindow::OnDestroy() {
   FireEvent(id_, 0, kEventDestroyed, 0, nullptr);
-  SetMenu(hwnd_, nullptr);
-  menuBar_.Reset();
+  menuBar_.Reset();  // off the window while its handle is valid, then destroyed
   tray_.Remove(hwnd_);
 }
 
