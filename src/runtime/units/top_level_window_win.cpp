@@ -240,6 +240,18 @@ void TopLevelWindow::OnCommand(WPARAM wParam) {
   FireEvent(id_, table.units[static_cast<std::size_t>(*index)].id, 0, 0, nullptr);
 }
 
+void TopLevelWindow::OnClose() {
+  // The close events are announced, not asked: no handler can veto the close. A handler may
+  // destroy the window, and this object with it, so after each event only locals are read.
+  const WindowId id = id_;
+  const HWND hwnd = hwnd_;
+  for (int event : {kEventCloseRequest, kEventCloseQuery}) {
+    FireEvent(id, 0, event, 0, nullptr);
+    if (!IsWindow(hwnd)) return;
+  }
+  DestroyNow();
+}
+
 void TopLevelWindow::OnDestroy() {
   FireEvent(id_, 0, kEventDestroyed, 0, nullptr);
   menuBar_.Reset();  // off the window while its handle is valid, then destroyed
@@ -261,10 +273,7 @@ LRESULT TopLevelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
-      // The close events are announced, not asked: no handler can veto the close.
-      FireEvent(id_, 0, kEventCloseRequest, 0, nullptr);
-      FireEvent(id_, 0, kEventCloseQuery, 0, nullptr);
-      DestroyNow();
+      OnClose();
       return 0;
     case WM_DESTROY:
       OnDestroy();

@@ -46,6 +46,7 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
   void WindowGone() override;
   void Paint();
   void OnCommand(WPARAM wParam);
+  void OnClose();
   void OnDestroy();
   void CarryOutDestroy();
   void DestroyNow();
