@@ -264,10 +264,11 @@ UnitEnds g_ends;
 
 class RefusingUnit final : public WindowedUnit {
  public:
-  static RefusingUnit* Create(UINT refusedMessage) {
+  static RefusingUnit* Create(UINT refusedMessage, const wchar_t* className = nullptr) {
     static WindowedUnitClass windowClass(L"PellomiRefusingUnit", 0);
     WindowedUnitParams params;
     params.parent = HWND_MESSAGE;  // no screen window needed
+    params.className = className;
     return Open(std::unique_ptr<RefusingUnit>(new RefusingUnit(refusedMessage)), windowClass,
                 params);
   }
@@ -301,6 +302,24 @@ TEST(WindowedUnit, ObjectIsDeletedExactlyOnceWhetherOrNotItsWindowComesToBe) {
   DestroyWindow(unit->Hwnd());
   EXPECT_EQ(g_ends.deleted, 1);
   EXPECT_EQ(g_ends.reported, 1);
+}
+
+TEST(WindowedUnit, AClassOverrideOfAnotherWindowProcedureIsRefusedAndLeavesNothing) {
+  WNDCLASSW foreign{};
+  foreign.lpfnWndProc = DefWindowProcW;
+  foreign.hInstance = GetModuleHandleW(nullptr);
+  foreign.lpszClassName = L"PellomiForeignClass";
+  ASSERT_NE(RegisterClassW(&foreign), 0);
+  g_ends = {};
+  EXPECT_EQ(RefusingUnit::Create(0, L"PellomiForeignClass"), nullptr);
+  EXPECT_EQ(g_ends.deleted, 1);
+  EXPECT_EQ(FindWindowExW(HWND_MESSAGE, nullptr, L"PellomiForeignClass", nullptr), nullptr);
+  // Naming the runtime's own class is no override at all.
+  RefusingUnit* unit = RefusingUnit::Create(0, L"PellomiRefusingUnit");
+  ASSERT_NE(unit, nullptr);
+  EXPECT_NE(unit->Hwnd(), nullptr);
+  DestroyWindow(unit->Hwnd());
+  EXPECT_EQ(g_ends.deleted, 2);
 }
 
 // Fatal paths: each runs in a child process, whose report box the parent reads and answers.

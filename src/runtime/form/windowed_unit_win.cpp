@@ -68,8 +68,15 @@ bool WindowedUnit::CreateOwnWindow(WindowedUnitClass& windowClass,
       params.style, params.left, params.top, params.width, params.height, params.parent,
       params.menuOrChildId, GetModuleHandleW(nullptr), this);
   // A window destroyed before CreateWindowExW returned has not freed the object: still ours.
-  ownedByWindow_ = hwnd != nullptr && IsWindow(hwnd);
-  return ownedByWindow_;
+  if (hwnd == nullptr || !IsWindow(hwnd)) return false;
+  if (hwnd_ != hwnd) {
+    // A class of another window procedure never hands the object its messages, so nothing would
+    // reach it or free it: the window goes and the creation fails.
+    DestroyWindow(hwnd);
+    return false;
+  }
+  ownedByWindow_ = true;
+  return true;
 }
 
 LRESULT CALLBACK WindowedUnit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
