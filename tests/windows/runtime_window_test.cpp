@@ -7,6 +7,7 @@
 #include <string>
 
 #include "countdown_template.h"
+#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
@@ -320,6 +321,18 @@ TEST(WindowedUnit, AClassOverrideOfAnotherWindowProcedureIsRefusedAndLeavesNothi
   EXPECT_NE(unit->Hwnd(), nullptr);
   DestroyWindow(unit->Hwnd());
   EXPECT_EQ(g_ends.deleted, 2);
+}
+
+TEST(MemoryService, TheProgramsConstantTextsAreNeverReleased) {
+  testing::EnsureRuntime(TestResolver);
+  static const char kConstant[] = "constant";
+  ASSERT_TRUE(IsConstantBlock(kConstant));
+  ASSERT_TRUE(IsConstantBlock("a literal passed around as a text"));
+  ReleaseBlock(kConstant);  // handed to the heap, this would corrupt it
+  EXPECT_STREQ(kConstant, "constant");
+  char* block = CopyTextToBlock(kConstant);
+  EXPECT_FALSE(IsConstantBlock(block));
+  ReleaseBlock(block);
 }
 
 // Fatal paths: each runs in a child process, whose report box the parent reads and answers.
