@@ -73,8 +73,7 @@ pellomi_windows_layers(_census)
 target_compile_definitions(pellomi_platform_census PUBLIC PELLOMI_HANDLE_CENSUS)
 
 file(GLOB PELLOMI_WIN_TEST_SUPPORT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/support/*.cpp)
-add_library(pellomi_win_test_support STATIC ${PELLOMI_WIN_TEST_SUPPORT}
-            ${PROJECT_SOURCE_DIR}/tests/windows/support/empty.cpp)
+add_library(pellomi_win_test_support STATIC ${PELLOMI_WIN_TEST_SUPPORT})
 target_link_libraries(pellomi_win_test_support PUBLIC pellomi_program_census gtest
                       ${PELLOMI_TEST_SYSTEM_LIBS})
 target_include_directories(pellomi_win_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests

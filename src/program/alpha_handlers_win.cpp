@@ -1,9 +1,9 @@
 // The transparency levels of the tray menu, and the start-up transparency and corners.
 #include "alpha_levels.h"
+#include "check_group.h"
 #include "form/display_scale.h"
 #include "layered/transparency_rules.h"
 #include "layered/transparency_win.h"
-#include "placement.h"
 #include "properties/properties.h"
 #include "widget_handlers.h"
 #include "window_commands/window_commands_win.h"
@@ -17,10 +17,7 @@ HWND CountdownWindow() {
 
 void ChooseAlphaLevel(std::size_t level) {
   ApplyTransparency(CountdownWindow(), kAlphaLevels[level].alpha, 0, true);
-  for (const AlphaLevel& other : kAlphaLevels) {
-    SetIntProperty(kCountdownWindowId, other.item, kMenuPropChecked,
-                   other.item == kAlphaLevels[level].item ? 1 : 0);
-  }
+  CheckOnly(kAlphaLevelItems, kAlphaLevels[level].item);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <utility>
 
+#include "check_group.h"
 #include "countdown_units.h"
 #include "form/display_scale.h"
 #include "form/identifiers.h"
@@ -54,15 +54,6 @@ UnitId PositionItemOf(PlacementPreset preset);
 // The preset whose item carries the check mark, given each item's mark in kPositionItems order;
 // none when no item is checked (the first checked one if several are).
 std::optional<PlacementPreset> CheckedPreset(const std::array<bool, 6>& checked);
-
-// The check-mark writes of a group, in the group's order: 1 for `chosen`, 0 for the others.
-using CheckWrite = std::pair<UnitId, std::int32_t>;
-template <std::size_t N>
-std::array<CheckWrite, N> CheckWritesFor(const std::array<UnitId, N>& group, UnitId chosen) {
-  std::array<CheckWrite, N> writes{};
-  for (std::size_t i = 0; i < N; ++i) writes[i] = {group[i], group[i] == chosen ? 1 : 0};
-  return writes;
-}
 
 // Visibility and always-on-top items.
 inline constexpr UnitId kItemMinimizeToTray = units::kMinimizeToTray;

@@ -23,9 +23,7 @@ void MoveToPreset(PlacementPreset preset) {
 
 void PlaceAndCheck(PlacementPreset preset) {
   MoveToPreset(preset);
-  for (const CheckWrite& write : CheckWritesFor(kPositionItems, PositionItemOf(preset))) {
-    SetIntProperty(kCountdownWindowId, write.first, kMenuPropChecked, write.second);
-  }
+  CheckOnly(kPositionItems, PositionItemOf(preset));
 }
 
 // Moves by the preset whose item is checked, changing no check mark.

@@ -9,6 +9,17 @@
 namespace pellomi {
 namespace {
 
+constexpr int Index(LabelProperty property) {
+  return static_cast<int>(property);
+}
+constexpr int kCaption = Index(LabelProperty::kCaption);
+constexpr int kTextEffect = Index(LabelProperty::kTextEffect);
+constexpr int kLabelFont = Index(LabelProperty::kLabelFont);
+constexpr int kTextColour = Index(LabelProperty::kTextColour);
+constexpr int kHorizontalAlign = Index(LabelProperty::kHorizontalAlign);
+constexpr int kWordWrap = Index(LabelProperty::kWordWrap);
+constexpr int kVerticalAlign = Index(LabelProperty::kVerticalAlign);
+
 PropertyValue Int(std::int32_t v) {
   PropertyValue p;
   p.type = PropertyType::kInteger;
@@ -39,69 +50,69 @@ std::int32_t Written(int index, std::int32_t value) {
 }
 
 TEST(LabelProperties, DeclaredTypes) {
-  EXPECT_EQ(LabelPropertyType(0), PropertyType::kText);
-  EXPECT_EQ(LabelPropertyType(1), PropertyType::kChoice);
-  EXPECT_EQ(LabelPropertyType(2), PropertyType::kFont);
-  EXPECT_EQ(LabelPropertyType(3), PropertyType::kColour);
-  EXPECT_EQ(LabelPropertyType(4), PropertyType::kChoice);
-  EXPECT_EQ(LabelPropertyType(5), PropertyType::kBoolean);
-  EXPECT_EQ(LabelPropertyType(6), PropertyType::kChoice);
+  EXPECT_EQ(LabelPropertyType(8), PropertyType::kText);
+  EXPECT_EQ(LabelPropertyType(9), PropertyType::kChoice);
+  EXPECT_EQ(LabelPropertyType(10), PropertyType::kFont);
+  EXPECT_EQ(LabelPropertyType(11), PropertyType::kColour);
+  EXPECT_EQ(LabelPropertyType(12), PropertyType::kChoice);
+  EXPECT_EQ(LabelPropertyType(13), PropertyType::kBoolean);
+  EXPECT_EQ(LabelPropertyType(14), PropertyType::kChoice);
+  EXPECT_EQ(LabelPropertyType(15), PropertyType::kNone);
   EXPECT_EQ(LabelPropertyType(7), PropertyType::kNone);
-  EXPECT_EQ(LabelPropertyType(-1), PropertyType::kNone);
 }
 
 TEST(LabelProperties, ChoicesAreClampedOnWrite) {
-  EXPECT_EQ(Written(1, 7), 3);
-  EXPECT_EQ(Written(1, -1), 0);
-  EXPECT_EQ(Written(1, 2), 2);
-  EXPECT_EQ(Written(4, 5), 2);
-  EXPECT_EQ(Written(4, -3), 0);
-  EXPECT_EQ(Written(4, 1), 1);
-  EXPECT_EQ(Written(6, 5), 2);
-  EXPECT_EQ(Written(6, -3), 0);
-  EXPECT_EQ(Written(6, 0), 0);
+  EXPECT_EQ(Written(kTextEffect, 7), 3);
+  EXPECT_EQ(Written(kTextEffect, -1), 0);
+  EXPECT_EQ(Written(kTextEffect, 2), 2);
+  EXPECT_EQ(Written(kHorizontalAlign, 5), 2);
+  EXPECT_EQ(Written(kHorizontalAlign, -3), 0);
+  EXPECT_EQ(Written(kHorizontalAlign, 1), 1);
+  EXPECT_EQ(Written(kVerticalAlign, 5), 2);
+  EXPECT_EQ(Written(kVerticalAlign, -3), 0);
+  EXPECT_EQ(Written(kVerticalAlign, 0), 0);
 }
 
 TEST(LabelProperties, ColourAndWrapAreStoredUnchanged) {
-  EXPECT_EQ(Written(3, 0x00FFFFFF), 0x00FFFFFF);
-  EXPECT_EQ(Written(3, -1), -1);
-  EXPECT_EQ(Written(5, 1), 1);
-  EXPECT_EQ(Written(5, 9), 9);
+  EXPECT_EQ(Written(kTextColour, 0x00FFFFFF), 0x00FFFFFF);
+  EXPECT_EQ(Written(kTextColour, -1), -1);
+  EXPECT_EQ(Written(kWordWrap, 1), 1);
+  EXPECT_EQ(Written(kWordWrap, 9), 9);
 }
 
 TEST(LabelProperties, CaptionWriteAndRead) {
   LabelRecord r;
-  LabelPropertyChanged(r, 0,
+  LabelPropertyChanged(r, kCaption,
                        Text("\xBB\xB9\xD3\xD0"
                             "12\xCC\xEC"));
   EXPECT_EQ(r.caption,
             "\xBB\xB9\xD3\xD0"
             "12\xCC\xEC");
   PropertyValue out;
-  ASSERT_TRUE(GetLabelProperty(r, 0, out));
+  ASSERT_TRUE(GetLabelProperty(r, kCaption, out));
   EXPECT_EQ(out.type, PropertyType::kText);
   EXPECT_EQ(out.text, r.caption);
 
-  LabelPropertyChanged(r, 0, Text(""));
+  LabelPropertyChanged(r, kCaption, Text(""));
   EXPECT_EQ(r.caption, "");
   // The window text cannot hold a zero, so neither does the stored caption.
-  LabelPropertyChanged(r, 0, Text(std::string("ab\0cd", 5)));
+  LabelPropertyChanged(r, kCaption, Text(std::string("ab\0cd", 5)));
   EXPECT_EQ(r.caption, "ab");
 }
 
 TEST(LabelProperties, FontBlockIsReplacedOrEmptied) {
   LabelRecord r;
   std::vector<std::uint8_t> block(60, 0x11);
-  LabelPropertyChanged(r, 2, Font(block));
+  LabelPropertyChanged(r, kLabelFont, Font(block));
   EXPECT_EQ(r.font, block);
   PropertyValue out;
-  ASSERT_TRUE(GetLabelProperty(r, 2, out));
+  ASSERT_TRUE(GetLabelProperty(r, kLabelFont, out));
   EXPECT_EQ(out.type, PropertyType::kFont);
   EXPECT_EQ(out.bytes, block);
 
-  LabelPropertyChanged(r, 2, Font({}));
+  LabelPropertyChanged(r, kLabelFont, Font({}));
   EXPECT_TRUE(r.font.empty());
-  ASSERT_TRUE(GetLabelProperty(r, 2, out));
+  ASSERT_TRUE(GetLabelProperty(r, kLabelFont, out));
   EXPECT_TRUE(out.bytes.empty());
 }
 
@@ -109,7 +120,7 @@ TEST(LabelProperties, IndicesOutsideTheKindChangeNothingAndReadNothing) {
   LabelRecord r;
   r.caption = "keep";
   const LabelRecord before = r;
-  for (int index : {-1, 7, 8, 100}) {
+  for (int index : {7, 15, 0, 108}) {
     LabelPropertyChanged(r, index, Int(3));
     LabelPropertyChanged(r, index, Text("x"));
     EXPECT_EQ(r, before) << index;
@@ -122,10 +133,10 @@ TEST(LabelProperties, ReadsGiveIntegersOfTheRecord) {
   const LabelRecord r{
       .effect = 2, .font = {}, .colour = 0x0000FF, .horizontal = 1, .wordWrap = 1, .vertical = 2};
   const std::int32_t expected[] = {0, 2, 0, 0x0000FF, 1, 1, 2};
-  for (int index : {1, 3, 4, 5, 6}) {
+  for (int index : {kTextEffect, kTextColour, kHorizontalAlign, kWordWrap, kVerticalAlign}) {
     PropertyValue out;
     ASSERT_TRUE(GetLabelProperty(r, index, out));
-    EXPECT_EQ(out.integer, expected[index]) << index;
+    EXPECT_EQ(out.integer, expected[index - kCaption]) << index;
     EXPECT_EQ(out.type, LabelPropertyType(index)) << index;
   }
 }

@@ -22,7 +22,6 @@ bool RestIsZero(const TrayRecord& record, std::size_t from) {
 
 TEST(TrayRecordFields, AddAndModifyCarryIconMessageAndTip) {
   for (const TrayRecord& record : {MakeTrayAddRecord("tip"), MakeTrayModifyRecord("tip")}) {
-    EXPECT_EQ(record.recordSize, 88u);
     EXPECT_EQ(record.iconId, 100u);
     EXPECT_EQ(record.flags, 7u);
     EXPECT_EQ(record.callbackMessage, 0x8064u);
@@ -34,7 +33,6 @@ TEST(TrayRecordFields, AddAndModifyCarryIconMessageAndTip) {
 
 TEST(TrayRecordFields, DeleteCarriesNothing) {
   const TrayRecord record = MakeTrayDeleteRecord();
-  EXPECT_EQ(record.recordSize, 88u);
   EXPECT_EQ(record.iconId, 100u);
   EXPECT_EQ(record.flags, 0u);
   EXPECT_EQ(record.callbackMessage, 0u);

@@ -37,7 +37,7 @@ class FakeUnit : public UnitObject {
     last = value;
   }
   bool GetKindProperty(int index, PropertyValue& out) const override {
-    if (index != 0) return false;
+    if (index != kFirstKindProperty) return false;
     out.text = "kind text";
     out.integer = 4321;
     return true;
@@ -154,12 +154,12 @@ TEST_F(UnitProperties, VisibilityAndDisabledReachTheObject) {
   EXPECT_EQ(GetIntProperty(kCountdownWindowId, units::kTimer, kPropDisabled), 1);
 }
 
-TEST_F(UnitProperties, KindPropertiesAreConvertedAndHandedOnMinusEight) {
+TEST_F(UnitProperties, KindPropertiesAreConvertedAndHandedOnByTheirIndex) {
   FakeUnit fake;
   Working().units[1].object = &fake;
   SetUnitProperty(kCountdownWindowId, units::kTimer, kTimerPropInterval, -1,
                   0xABCD00000000ull | 250);
-  EXPECT_EQ(fake.lastIndex, 0);
+  EXPECT_EQ(fake.lastIndex, kTimerPropInterval);
   EXPECT_EQ(fake.last.type, PropertyType::kInteger);
   EXPECT_EQ(fake.last.integer, 250);
   // The payload is formed by the declared type: an integer for the timer, a text for a label.

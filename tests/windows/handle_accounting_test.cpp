@@ -11,6 +11,7 @@
 #include "form/runtime_state.h"
 #include "form/template_store.h"
 #include "handles_win.h"
+#include "late_bound/dll_command_win.h"
 #include "menu/menu_plan.h"
 #include "menu/menu_win.h"
 #include "properties/properties.h"
@@ -48,7 +49,7 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM census) {
 
 Census TakeCensus() {
   Census census;
-  census.owned = {Fonts::live, platform::CensusOf<platform::UniqueRegion>::live,
+  census.owned = {Fonts::live, platform::CensusOf<LateBoundRegion>::live,
                   platform::CensusOf<platform::UniqueIcon>::live, Menus::live,
                   platform::CensusOf<platform::UniqueWindow>::live};
   EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&census));

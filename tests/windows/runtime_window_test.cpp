@@ -7,6 +7,7 @@
 #include <string>
 
 #include "countdown_template.h"
+#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
@@ -264,10 +265,11 @@ UnitEnds g_ends;
 
 class RefusingUnit final : public WindowedUnit {
  public:
-  static RefusingUnit* Create(UINT refusedMessage) {
+  static RefusingUnit* Create(UINT refusedMessage, const wchar_t* className = nullptr) {
     static WindowedUnitClass windowClass(L"PellomiRefusingUnit", 0);
     WindowedUnitParams params;
     params.parent = HWND_MESSAGE;  // no screen window needed
+    params.className = className;
     return Open(std::unique_ptr<RefusingUnit>(new RefusingUnit(refusedMessage)), windowClass,
                 params);
   }
@@ -301,6 +303,36 @@ TEST(WindowedUnit, ObjectIsDeletedExactlyOnceWhetherOrNotItsWindowComesToBe) {
   DestroyWindow(unit->Hwnd());
   EXPECT_EQ(g_ends.deleted, 1);
   EXPECT_EQ(g_ends.reported, 1);
+}
+
+TEST(WindowedUnit, AClassOverrideOfAnotherWindowProcedureIsRefusedAndLeavesNothing) {
+  WNDCLASSW foreign{};
+  foreign.lpfnWndProc = DefWindowProcW;
+  foreign.hInstance = GetModuleHandleW(nullptr);
+  foreign.lpszClassName = L"PellomiForeignClass";
+  ASSERT_NE(RegisterClassW(&foreign), 0);
+  g_ends = {};
+  EXPECT_EQ(RefusingUnit::Create(0, L"PellomiForeignClass"), nullptr);
+  EXPECT_EQ(g_ends.deleted, 1);
+  EXPECT_EQ(FindWindowExW(HWND_MESSAGE, nullptr, L"PellomiForeignClass", nullptr), nullptr);
+  // Naming the runtime's own class is no override at all.
+  RefusingUnit* unit = RefusingUnit::Create(0, L"PellomiRefusingUnit");
+  ASSERT_NE(unit, nullptr);
+  EXPECT_NE(unit->Hwnd(), nullptr);
+  DestroyWindow(unit->Hwnd());
+  EXPECT_EQ(g_ends.deleted, 2);
+}
+
+TEST(MemoryService, TheProgramsConstantTextsAreNeverReleased) {
+  testing::EnsureRuntime(TestResolver);
+  static const char kConstant[] = "constant";
+  ASSERT_TRUE(IsConstantBlock(kConstant));
+  ASSERT_TRUE(IsConstantBlock("a literal passed around as a text"));
+  ReleaseBlock(kConstant);  // handed to the heap, this would corrupt it
+  EXPECT_STREQ(kConstant, "constant");
+  char* block = CopyTextToBlock(kConstant);
+  EXPECT_FALSE(IsConstantBlock(block));
+  ReleaseBlock(block);
 }
 
 // Fatal paths: each runs in a child process, whose report box the parent reads and answers.

@@ -12,6 +12,7 @@
 #include "form/runtime_state.h"
 #include "handles_win.h"
 #include "label/label_font.h"
+#include "label/label_properties.h"
 #include "label/label_record.h"
 #include "label/label_record_win.h"
 #include "label/transparent_label_win.h"
@@ -435,9 +436,9 @@ TEST_F(TransparentLabelTest, EmptyCaptionPaintsNothing) {
   EXPECT_EQ(GetWindowTextLengthW(label->Hwnd()), 0);
   EXPECT_EQ(StrayPixels(PaintAndCapture(), Box{}, 0), 0);
 
-  label->KindPropertyChanged(0, TextValue("HH"));
+  label->KindPropertyChanged(static_cast<int>(LabelProperty::kCaption), TextValue("HH"));
   EXPECT_GT(BoundsOf(SettleAndCapture(), IsRed).count, 100);
-  label->KindPropertyChanged(0, TextValue(""));
+  label->KindPropertyChanged(static_cast<int>(LabelProperty::kCaption), TextValue(""));
   EXPECT_EQ(StrayPixels(SettleAndCapture(), Box{}, 0), 0);
   EXPECT_EQ(GetWindowTextLengthW(label->Hwnd()), 0);
 }
@@ -473,12 +474,12 @@ TEST_F(TransparentLabelTest, FontBlockOfWrongLengthDrawsInTheDefaultGuiFont) {
   font.type = PropertyType::kFont;
   font.bytes = FontBlock(-48);
   font.bytes.pop_back();
-  label->KindPropertyChanged(2, font);
+  label->KindPropertyChanged(static_cast<int>(LabelProperty::kLabelFont), font);
   EXPECT_EQ(MaskOf(PaintAndCapture(), IsInk), reference);
 
   // The full block draws far larger.
   font.bytes = FontBlock(-48);
-  label->KindPropertyChanged(2, font);
+  label->KindPropertyChanged(static_cast<int>(LabelProperty::kLabelFont), font);
   Box small = BoundsOf(emptyFont, IsRed);
   Box large = BoundsOf(PaintAndCapture(), IsRed);
   EXPECT_GT(large.bottom - large.top, 2 * (small.bottom - small.top)) << large << small;
@@ -496,7 +497,7 @@ TEST_F(TransparentLabelTest, EffectCopiesSitWhereTheyShould) {
     PropertyValue v;
     v.type = PropertyType::kChoice;
     v.integer = effect;
-    label->KindPropertyChanged(1, v);
+    label->KindPropertyChanged(static_cast<int>(LabelProperty::kTextEffect), v);
     return PaintAndCapture();
   };
 
@@ -542,7 +543,7 @@ TEST_F(TransparentLabelTest, ShorterCaptionLeavesNoTraceOfTheLongerOne) {
   ASSERT_NE(label, nullptr);
   Box longBox = BoundsOf(PaintAndCapture(), IsRed);
 
-  label->KindPropertyChanged(0, TextValue("H"));
+  label->KindPropertyChanged(static_cast<int>(LabelProperty::kCaption), TextValue("H"));
   Image afterWrite = SettleAndCapture();  // only the label's own refresh ran
   wchar_t text[8] = {};
   GetWindowTextW(label->Hwnd(), text, 8);
@@ -568,7 +569,7 @@ TEST_F(TransparentLabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignme
   PropertyValue wrap;
   wrap.type = PropertyType::kBoolean;
   wrap.integer = 1;
-  label->KindPropertyChanged(5, wrap);
+  label->KindPropertyChanged(static_cast<int>(LabelProperty::kWordWrap), wrap);
   Box top = BoundsOf(PaintAndCapture(), IsRed);
   EXPECT_LT(top.top, kLabelArea.top + 15) << top;
   EXPECT_EQ(top.left, bottom.left);  // still centered

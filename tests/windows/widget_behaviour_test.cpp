@@ -21,7 +21,7 @@
 namespace pellomi {
 namespace {
 
-using Regions = platform::CensusOf<platform::UniqueRegion>;
+using Regions = platform::CensusOf<LateBoundRegion>;  // the widget's regions
 using Modules = platform::CensusOf<platform::UniqueModule>;
 using Fonts = platform::CensusOf<platform::UniqueFont>;
 

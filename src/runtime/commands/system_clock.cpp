@@ -1,6 +1,6 @@
-// The system's local wall clock. On Windows it is the time as the system keeps it: the C
-// runtime's local time obeys a TZ environment variable (set by developer shells and some tools)
-// instead of the system's time zone, which put the count a day off for part of each day.
+// The system's local wall clock. On Windows it is the time as the system keeps it, not the C
+// runtime's local time, which obeys a TZ environment variable (set by developer shells and some
+// tools) instead of the system's time zone.
 #ifdef _WIN32
 #include <windows.h>
 #else

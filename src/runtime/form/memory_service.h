@@ -12,6 +12,7 @@ void ReleaseBlock(const void* block);
 // Null allocates; a constant block is copied (as much as fits) into a new block.
 void* ResizeBlock(void* block, std::size_t size);
 
+// Marks `size` bytes from `begin` as constant: InitRuntime registers the program's image.
 void RegisterConstantPool(const void* begin, std::size_t size);
 bool IsConstantBlock(const void* block);
 

@@ -39,7 +39,7 @@ class UnitObject {
   // client coordinates), laid out for `dpi`, and redraws at that DPI.
   virtual void Rescale(std::uint32_t /*dpi*/, const UnitGeometry& /*geometry*/) {}
 
-  // Kind properties, index already reduced by 8.
+  // Kind properties, by the template's index (8 and up, kFirstKindProperty).
   virtual void KindPropertyChanged(int index, const PropertyValue& value) = 0;
   virtual bool GetKindProperty(int index, PropertyValue& out) const = 0;
 };

@@ -1,5 +1,7 @@
 #include "form/windowed_unit_win.h"
 
+#include "form/window_tree_win.h"
+
 namespace pellomi {
 
 bool WindowedUnitClass::Ensure(WNDPROC procedure) {
@@ -19,8 +21,7 @@ bool WindowedUnitClass::Ensure(WNDPROC procedure) {
 UnitRect WindowedUnit::OuterRect() const {
   RECT r{};
   GetWindowRect(hwnd_, &r);
-  HWND parent = GetParent(hwnd_);
-  if (parent != nullptr && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_POPUP) == 0) {
+  if (HWND parent = ParentOfChild(hwnd_)) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   }
   return {r.left, r.top, r.right, r.bottom};
@@ -67,8 +68,15 @@ bool WindowedUnit::CreateOwnWindow(WindowedUnitClass& windowClass,
       params.style, params.left, params.top, params.width, params.height, params.parent,
       params.menuOrChildId, GetModuleHandleW(nullptr), this);
   // A window destroyed before CreateWindowExW returned has not freed the object: still ours.
-  ownedByWindow_ = hwnd != nullptr && IsWindow(hwnd);
-  return ownedByWindow_;
+  if (hwnd == nullptr || !IsWindow(hwnd)) return false;
+  if (hwnd_ != hwnd) {
+    // A class of another window procedure never hands the object its messages, so nothing would
+    // reach it or free it: the window goes and the creation fails.
+    DestroyWindow(hwnd);
+    return false;
+  }
+  ownedByWindow_ = true;
+  return true;
 }
 
 LRESULT CALLBACK WindowedUnit::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

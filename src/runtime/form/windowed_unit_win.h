@@ -41,7 +41,8 @@ struct WindowedUnitParams {
   int left = 0, top = 0, width = 0, height = 0;
   HWND parent = nullptr;
   HMENU menuOrChildId = nullptr;
-  // Another registered class instead of the kind's own (a window record may name one).
+  // Another registered class instead of the kind's own (a window record may name one). Only a
+  // class whose window procedure is the runtime's can carry the object.
   const wchar_t* className = nullptr;
 };
 
@@ -68,8 +69,9 @@ class WindowedUnit : public UnitObject {
   ~WindowedUnit() override = default;
 
   // Creates the window of `unit`. On success the window owns the object, which is returned;
-  // otherwise (also when the window was destroyed before CreateWindowExW returned) the object is
-  // deleted here and null is returned.
+  // otherwise (also when the window was destroyed before CreateWindowExW returned, or when a
+  // class override names a class of another window procedure) the object is deleted here and
+  // null is returned.
   template <typename Unit>
   static Unit* Open(std::unique_ptr<Unit> unit, WindowedUnitClass& windowClass,
                     const WindowedUnitParams& params) {

@@ -1,14 +1,15 @@
 #include "label/label_fit_win.h"
 
+#include "form/window_tree_win.h"
 #include "label/label_fit.h"
 
 namespace pellomi {
 namespace {
 
 // The part of the label inside its parent's client area, as [left, right) in the label's
-// coordinates; the label's width when it has no parent.
+// coordinates; the label's width when it is no child window.
 std::pair<LONG, LONG> ShownSpan(HWND label, const RECT& area) {
-  HWND parent = GetParent(label);
+  HWND parent = ParentOfChild(label);
   if (parent == nullptr) return {area.left, area.right};
   RECT inParent = area;
   MapWindowPoints(label, parent, reinterpret_cast<POINT*>(&inParent), 2);

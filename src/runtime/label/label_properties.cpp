@@ -16,20 +16,22 @@ constexpr std::array<PropertyType, kLabelPropertyCount> kLabelPropertyTypes = {
     PropertyType::kChoice,   // vertical align
 };
 
-bool IsOwnIndex(int ownIndex) {
-  return ownIndex >= 0 && ownIndex < kLabelPropertyCount;
+constexpr int kFirstOwn = static_cast<int>(LabelProperty::kCaption);
+
+bool IsOwnIndex(int index) {
+  return index >= kFirstOwn && index < kFirstOwn + kLabelPropertyCount;
 }
 
 }  // namespace
 
-PropertyType LabelPropertyType(int ownIndex) {
-  return IsOwnIndex(ownIndex) ? kLabelPropertyTypes[static_cast<std::size_t>(ownIndex)]
-                              : PropertyType::kNone;
+PropertyType LabelPropertyType(int index) {
+  return IsOwnIndex(index) ? kLabelPropertyTypes[static_cast<std::size_t>(index - kFirstOwn)]
+                           : PropertyType::kNone;
 }
 
-void LabelPropertyChanged(LabelRecord& record, int ownIndex, const PropertyValue& value) {
-  if (!IsOwnIndex(ownIndex)) return;
-  switch (static_cast<LabelProperty>(ownIndex)) {
+void LabelPropertyChanged(LabelRecord& record, int index, const PropertyValue& value) {
+  if (!IsOwnIndex(index)) return;
+  switch (static_cast<LabelProperty>(index)) {
     case LabelProperty::kCaption:
       // The caption is also the window text, which ends at the first zero.
       record.caption.assign(value.text.c_str());
@@ -55,11 +57,11 @@ void LabelPropertyChanged(LabelRecord& record, int ownIndex, const PropertyValue
   }
 }
 
-bool GetLabelProperty(const LabelRecord& record, int ownIndex, PropertyValue& out) {
-  if (!IsOwnIndex(ownIndex)) return false;
+bool GetLabelProperty(const LabelRecord& record, int index, PropertyValue& out) {
+  if (!IsOwnIndex(index)) return false;
   out = PropertyValue{};
-  out.type = LabelPropertyType(ownIndex);
-  switch (static_cast<LabelProperty>(ownIndex)) {
+  out.type = LabelPropertyType(index);
+  switch (static_cast<LabelProperty>(index)) {
     case LabelProperty::kCaption:
       out.text = record.caption;
       break;

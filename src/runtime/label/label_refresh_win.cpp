@@ -2,19 +2,10 @@
 
 #include <vector>
 
+#include "form/window_tree_win.h"
+
 namespace pellomi {
 namespace {
-
-// The nearest pop-up window or top-level window above the label.
-HWND PaintingAncestor(HWND label) {
-  HWND current = label;
-  while ((GetWindowLongW(current, GWL_STYLE) & WS_POPUP) == 0) {
-    HWND parent = GetParent(current);
-    if (parent == nullptr) break;
-    current = parent;
-  }
-  return current;
-}
 
 // Visible windows inside `window`, depth first from the top of the z-order; each window after
 // the windows inside it.
@@ -32,7 +23,7 @@ constexpr UINT kRepaintNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ER
 }  // namespace
 
 void RefreshLabelArea(HWND label) {
-  HWND ancestor = PaintingAncestor(label);
+  HWND ancestor = TopLevelOf(label);
 
   RECT area{};
   GetClientRect(label, &area);

@@ -16,7 +16,7 @@ class TransparentLabel final : public WindowedComponent {
   // The label record as written so far.
   const LabelRecord& Record() const { return record_; }
 
-  // Own index = unit property index minus 8.
+  // By the template's index: LabelProperty.
   void KindPropertyChanged(int index, const PropertyValue& value) override;
   bool GetKindProperty(int index, PropertyValue& out) const override;
   // Takes its new place and draws its font at the new DPI.

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "handles_win.h"
 #include "late_bound/dll_command.h"
 
 namespace pellomi {
@@ -25,5 +26,9 @@ HRGN DllCreateRoundRectRgn(std::int32_t left, std::int32_t top, std::int32_t rig
 bool DllSetWindowRgn(HWND window, HRGN region, bool redraw);
 bool DllDeleteObject(HGDIOBJ object);
 bool DllGetClientRect(HWND window, RECT* rect);
+
+// A region made through the table and not yet handed to a window: the widget reaches gdi32 only
+// through the table, so its owner gives the region back through the table's DeleteObject too.
+using LateBoundRegion = platform::UniqueHandle<platform::NullMeansNone<HRGN, DllDeleteObject>>;
 
 }  // namespace pellomi

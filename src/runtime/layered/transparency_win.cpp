@@ -1,6 +1,5 @@
 #include "layered/transparency_win.h"
 
-#include "handles_win.h"
 #include "late_bound/dll_command_win.h"
 #include "layered/transparency_rules.h"
 
@@ -32,14 +31,10 @@ void ApplyRoundCorners(HWND window, std::optional<std::int32_t> cornerWidth,
   std::int32_t height = 0;
   GetClientSize(window, width, height);
 
-  platform::UniqueRegion region(
-      DllCreateRoundRectRgn(0, 0, width, height, ellipseWidth, ellipseHeight));
+  LateBoundRegion region(DllCreateRoundRectRgn(0, 0, width, height, ellipseWidth, ellipseHeight));
   if (!region) return;
-  if (DllSetWindowRgn(window, region.Get(), true)) {
-    region.Release();  // the window owns it now and frees it when replaced or destroyed
-    return;
-  }
-  DllDeleteObject(region.Release());
+  // A region the window takes is the window's from then on; one it refuses, `region` deletes.
+  if (DllSetWindowRgn(window, region.Get(), true)) region.Release();
 }
 
 }  // namespace pellomi

@@ -1,5 +1,7 @@
 #include "menu/menu_win.h"
 
+#include <utility>
+
 #include "gbk_win.h"
 
 namespace pellomi {
@@ -43,6 +45,25 @@ platform::UniqueMenu BuildMenuBar(const WindowTemplate& table) {
   if (!bar) return bar;
   for (const MenuPlanItem& item : PlanMenuBar(table)) AppendPlanned(bar.Get(), item);
   return bar;
+}
+
+void AttachedMenuBar::Replace(HWND window, platform::UniqueMenu bar) {
+  const bool attach = bar && GetMenuItemCount(bar.Get()) > 0;
+  SetMenu(window, attach ? bar.Get() : nullptr);  // the previous bar is off the window now
+  bar_ = std::move(bar);
+  attachedTo_ = attach ? window : nullptr;
+}
+
+void AttachedMenuBar::Reset() {
+  if (attachedTo_ != nullptr) {
+    if (IsWindow(attachedTo_)) {
+      if (GetMenu(attachedTo_) == bar_.Get()) SetMenu(attachedTo_, nullptr);
+    } else {
+      bar_.Release();  // destroyed with its window
+    }
+    attachedTo_ = nullptr;
+  }
+  bar_.Reset();
 }
 
 }  // namespace pellomi

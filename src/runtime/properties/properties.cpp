@@ -171,7 +171,7 @@ void SetUnitProperty(WindowId window, UnitId unit, int index, int /*arrayIndex*/
   UnitObject* object = record->object;
   if (index >= kFirstKindProperty) {
     if (object == nullptr) ReportRuntimeError(texts::kSetPropertyNotLoaded, 0, window, unit);
-    object->KindPropertyChanged(index - kFirstKindProperty,
+    object->KindPropertyChanged(index,
                                 ConvertPayload(DeclaredPropertyType(record->kind, index), payload));
     return;
   }
@@ -219,7 +219,7 @@ std::uint64_t GetUnitProperty(WindowId window, UnitId unit, int index, int /*arr
     if (object == nullptr) ReportRuntimeError(texts::kGetPropertyNotLoaded, 0, window, unit);
     PropertyValue value;
     value.type = DeclaredPropertyType(record->kind, index);
-    if (!object->GetKindProperty(index - kFirstKindProperty, value)) return 0;
+    if (!object->GetKindProperty(index, value)) return 0;
     return PayloadOf(value);
   }
   auto asPayload = [](std::int32_t v) { return std::uint64_t{static_cast<std::uint32_t>(v)}; };

@@ -4,6 +4,7 @@
 
 #include "form/identifiers.h"
 #include "form/unit_model.h"
+#include "label/label_properties.h"
 
 namespace pellomi {
 
@@ -37,7 +38,7 @@ inline constexpr int kWindowPropShownInTaskbar = 26;
 inline constexpr int kWindowPropAlwaysOnTop = 29;
 // Timer interval, label caption.
 inline constexpr int kTimerPropInterval = 8;
-inline constexpr int kLabelPropCaption = 8;
+inline constexpr int kLabelPropCaption = static_cast<int>(LabelProperty::kCaption);
 
 inline constexpr std::int32_t kGeometryLimit = 32627;
 

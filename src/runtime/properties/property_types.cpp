@@ -20,6 +20,10 @@ constexpr PropertyType kWindowTypes[] = {
 // Timer: 8 interval.
 constexpr PropertyType kTimerTypes[] = {T::kInteger};
 
+// The label's own properties follow the common ones, as every kind's do.
+static_assert(static_cast<int>(LabelProperty::kCaption) == kFirstKindProperty);
+
+// Each table begins at the first kind property.
 template <std::size_t N>
 PropertyType Lookup(const PropertyType (&table)[N], int index) {
   int own = index - kFirstKindProperty;
@@ -35,7 +39,7 @@ PropertyType DeclaredPropertyType(UnitKind kind, int index) {
     case UnitKind::kTimer:
       return Lookup(kTimerTypes, index);
     case UnitKind::kTransparentLabel:
-      return LabelPropertyType(index - kFirstKindProperty);  // the label's own table
+      return LabelPropertyType(index);  // the label's own table
     case UnitKind::kMenuItem:
       break;
   }

@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
@@ -60,11 +61,21 @@ void SetCurrentDirectoryToProgram() {
   }
 }
 
+// The program's constant texts and tables (its literals among them) lie in its image, which is
+// never a heap block: releasing one of them must change nothing.
+void RegisterProgramImageAsConstantPool() {
+  const auto* image = reinterpret_cast<const unsigned char*>(GetModuleHandleW(nullptr));
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+  const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(image + dos->e_lfanew);
+  RegisterConstantPool(image, headers->OptionalHeader.SizeOfImage);
+}
+
 }  // namespace
 
 void InitRuntime(const ProgramDefinition& program) {
   RuntimeProcess& process = Process();
   process.oleInitialised = SUCCEEDED(OleInitialize(nullptr));
+  RegisterProgramImageAsConstantPool();
   SetCurrentDirectoryToProgram();
   process.hiddenOwner.Reset(CreateHiddenOwner());
   process.uiThread = GetCurrentThreadId();

@@ -8,8 +8,8 @@
 
 namespace pellomi {
 
-// Process heap, OLE, current directory, hidden owner window, UI thread, and the template store
-// filled from the program's template.
+// OLE, the program's image as the constant pool, current directory, hidden owner window, UI
+// thread, and the template store filled from the program's template.
 void InitRuntime(const ProgramDefinition& program);
 HWND HiddenOwnerWindow();
 

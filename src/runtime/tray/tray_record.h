@@ -22,10 +22,7 @@ inline constexpr std::uint32_t kTrayFlagIcon = 0x2u;     // NIF_ICON
 inline constexpr std::uint32_t kTrayFlagTip = 0x4u;      // NIF_TIP
 inline constexpr std::uint32_t kTrayFlagsShown = kTrayFlagMessage | kTrayFlagIcon | kTrayFlagTip;
 
-enum class TrayAction { kAdd, kModify, kDelete };
-
 struct TrayRecord {
-  std::uint32_t recordSize = kTrayRecordSize;
   std::uint32_t iconId = kTrayIconId;
   std::uint32_t flags = 0;
   std::uint32_t callbackMessage = 0;

@@ -3,6 +3,7 @@
 #include "form/unit_events.h"
 #include "form/unit_notifications.h"
 #include "form/window_record.h"
+#include "properties/properties.h"
 
 namespace pellomi {
 namespace {
@@ -35,7 +36,7 @@ void TimerUnit::Stop() {
 }
 
 void TimerUnit::KindPropertyChanged(int index, const PropertyValue& value) {
-  if (index != 0) return;
+  if (index != kTimerPropInterval) return;
   std::int32_t interval = value.integer < 0 ? 0 : value.integer;
   if (interval == interval_) return;  // keeps a running timer's phase
   interval_ = interval;
@@ -44,7 +45,7 @@ void TimerUnit::KindPropertyChanged(int index, const PropertyValue& value) {
 }
 
 bool TimerUnit::GetKindProperty(int index, PropertyValue& out) const {
-  if (index != 0) return false;
+  if (index != kTimerPropInterval) return false;
   out.integer = interval_;
   return true;
 }

@@ -98,7 +98,7 @@ void TopLevelWindow::Show() {
 }
 
 void TopLevelWindow::KindPropertyChanged(int index, const PropertyValue& value) {
-  switch (index + kFirstKindProperty) {
+  switch (index) {
     case kWindowPropTitle:
       record_.title = value.text;
       SetWindowTextW(hwnd_, platform::WideFromGbk(record_.title).c_str());
@@ -121,7 +121,7 @@ void TopLevelWindow::KindPropertyChanged(int index, const PropertyValue& value) 
 }
 
 bool TopLevelWindow::GetKindProperty(int index, PropertyValue& out) const {
-  switch (index + kFirstKindProperty) {
+  switch (index) {
     case kWindowPropTitle:
       out.text = record_.title;
       return true;
@@ -198,11 +198,7 @@ void TopLevelWindow::ChangeDpi(std::uint32_t dpi, const RECT& suggested) {
 void TopLevelWindow::RebuildMenuBar() {
   WindowEntry* entry = Runtime().store.Find(id_);
   if (entry == nullptr || hwnd_ == nullptr) return;
-  platform::UniqueMenu bar = BuildMenuBar(TemplateStore::Units(*entry));
-  // An attached bar without items would still take a strip of the window on Windows, so an
-  // empty bar is kept but not attached.
-  SetMenu(hwnd_, bar && GetMenuItemCount(bar.Get()) > 0 ? bar.Get() : nullptr);
-  menuBar_ = std::move(bar);  // destroys the previous bar
+  menuBar_.Replace(hwnd_, BuildMenuBar(TemplateStore::Units(*entry)));
 }
 
 void TopLevelWindow::RequestDestroy(bool atOnce) {
@@ -244,10 +240,21 @@ void TopLevelWindow::OnCommand(WPARAM wParam) {
   FireEvent(id_, table.units[static_cast<std::size_t>(*index)].id, 0, 0, nullptr);
 }
 
+void TopLevelWindow::OnClose() {
+  // The close events are announced, not asked: no handler can veto the close. A handler may
+  // destroy the window, and this object with it, so after each event only locals are read.
+  const WindowId id = id_;
+  const HWND hwnd = hwnd_;
+  for (int event : {kEventCloseRequest, kEventCloseQuery}) {
+    FireEvent(id, 0, event, 0, nullptr);
+    if (!IsWindow(hwnd)) return;
+  }
+  DestroyNow();
+}
+
 void TopLevelWindow::OnDestroy() {
   FireEvent(id_, 0, kEventDestroyed, 0, nullptr);
-  SetMenu(hwnd_, nullptr);
-  menuBar_.Reset();
+  menuBar_.Reset();  // off the window while its handle is valid, then destroyed
   tray_.Remove(hwnd_);
 }
 
@@ -266,10 +273,7 @@ LRESULT TopLevelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
-      // The close events are announced, not asked: no handler can veto the close.
-      FireEvent(id_, 0, kEventCloseRequest, 0, nullptr);
-      FireEvent(id_, 0, kEventCloseQuery, 0, nullptr);
-      DestroyNow();
+      OnClose();
       return 0;
     case WM_DESTROY:
       OnDestroy();

@@ -7,6 +7,7 @@
 #include "form/window_record.h"
 #include "form/windowed_unit_win.h"
 #include "handles_win.h"
+#include "menu/menu_win.h"
 #include "tray/tray_icon_win.h"
 
 namespace pellomi {
@@ -45,6 +46,7 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
   void WindowGone() override;
   void Paint();
   void OnCommand(WPARAM wParam);
+  void OnClose();
   void OnDestroy();
   void CarryOutDestroy();
   void DestroyNow();
@@ -54,7 +56,7 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
 
   WindowId id_;
   WindowRecord record_;
-  platform::UniqueMenu menuBar_;
+  AttachedMenuBar menuBar_;
   TrayIcon tray_;
   bool closePending_ = false;
   bool firstShowPending_ = false;

@@ -2,6 +2,7 @@
 
 #include "form/display_scale.h"
 #include "form/window_lookup.h"
+#include "form/window_tree_win.h"
 #include "window_commands/loaded_window_win.h"
 
 namespace pellomi {
@@ -17,8 +18,7 @@ void MoveUnit(WindowId window, UnitId unit, std::optional<int> left, std::option
   GetWindowRect(hwnd, &old);
   // A child's rectangle is in its parent's client coordinates; a top-level window's (owned or
   // not) stays in screen coordinates.
-  HWND parent = GetAncestor(hwnd, GA_PARENT);
-  if ((GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) != 0 && parent != nullptr) {
+  if (HWND parent = ParentOfChild(hwnd)) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);
   }
   RECT r = old;
