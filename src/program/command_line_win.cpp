@@ -4,6 +4,7 @@
 // Needs the types of windows.h.
 #include <shellapi.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,23 +29,15 @@ struct LocalFreeDeleter {
 };
 
 const char* ProblemLine(OptionsProblem problem) {
-  switch (problem) {
-    case OptionsProblem::kMissingValue:
-      return texts::kMissingValue;
-    case OptionsProblem::kBadDate:
-      return texts::kBadDate;
-    case OptionsProblem::kLunarYearOutOfRange:
-      return texts::kLunarYearOutOfRange;
-    case OptionsProblem::kUnrepresentableTitle:
-      return texts::kUnrepresentableTitle;
-    case OptionsProblem::kControlInTitle:
-      return texts::kControlInTitle;
-    case OptionsProblem::kUnknownPosition:
-      return texts::kUnknownPosition;
-    case OptionsProblem::kUnknownOption:
-      break;
-  }
-  return texts::kUnknownOption;
+  // In the order of OptionsProblem.
+  static constexpr const char* kLines[] = {
+      texts::kUnknownOption,       texts::kMissingValue,         texts::kBadDate,
+      texts::kLunarYearOutOfRange, texts::kUnrepresentableTitle, texts::kControlInTitle,
+      texts::kUnknownPosition,
+  };
+  static_assert(std::size(kLines) ==
+                static_cast<std::size_t>(OptionsProblem::kUnknownPosition) + 1);
+  return kLines[static_cast<std::size_t>(problem)];
 }
 
 }  // namespace

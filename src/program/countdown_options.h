@@ -22,6 +22,7 @@ struct CountdownOptions {
 
 struct HelpRequest {};
 
+// The message box names each in this order (command_line_win.cpp).
 enum class OptionsProblem {
   kUnknownOption,
   kMissingValue,

@@ -99,7 +99,14 @@ ChildOutcome RunChild(std::string_view gtestFilter, int button, DWORD timeoutMs)
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(exe, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+  // Once, in a full run under a loaded Wine, the child did not start at all; try again first.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0) Sleep(500);
+    started = CreateProcessW(exe, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                             &pi) != FALSE;
+  }
+  if (!started) {
     outcome.exitCode = 0xFFFFFFFEu;
     return outcome;
   }
