@@ -1,6 +1,7 @@
 #include "target_date.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "lunar_calendar.h"
 #include "lunar_table.h"
