@@ -1,5 +1,7 @@
 #include "lunar_calendar.h"
 
+#include <cmath>
+
 #include "lunar_table.h"
 
 namespace pellomi {
@@ -52,14 +54,13 @@ std::optional<DateTime> DayOfLunarDate(const LunarDate& date) {
 std::optional<LunarDate> LunarDateOfDay(DateTime value) {
   const std::optional<DateTimeFields> fields = FieldsFromDateTime(value);
   if (!fields) return std::nullopt;
+  // Every day of the table lies after 1899-12-30, where a day's midnight is its whole part.
+  const DateTime midnight = std::floor(value);
   // The lunar year starts in January or February, so the day lies in its Gregorian year's lunar
   // year or in the one before.
   for (int year = fields->year; year >= fields->year - 1; --year) {
     const LunarYearEntry* entry = EntryOf(year);
     if (entry == nullptr) continue;
-    const DateTime midnight = *DateTimeFromFields(static_cast<std::uint16_t>(fields->year),
-                                                  static_cast<std::uint16_t>(fields->month),
-                                                  static_cast<std::uint16_t>(fields->day), 0, 0, 0);
     int offset = static_cast<int>(midnight - FirstDayOf(year, *entry));
     if (offset < 0) continue;
     for (int slot = 0; slot < MonthCount(*entry); ++slot) {

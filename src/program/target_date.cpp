@@ -15,9 +15,9 @@ std::optional<DateTime> Midnight(int year, int month, int day) {
                             static_cast<std::uint16_t>(day), 0, 0, 0);
 }
 
-std::optional<DateTime> NextDay(const YearlyDate& date, const DateTimeFields& today,
-                                DateTime todayMidnight) {
-  for (int year = today.year; year <= today.year + 1; ++year) {
+std::optional<DateTime> NextDay(const YearlyDate& date, DateTime todayMidnight) {
+  const int thisYear = FieldsFromDateTime(todayMidnight)->year;
+  for (int year = thisYear; year <= thisYear + 1; ++year) {
     const int day = std::min(
         date.day, DaysInMonth(static_cast<unsigned>(year), static_cast<unsigned>(date.month)));
     const std::optional<DateTime> candidate = Midnight(year, date.month, day);
@@ -50,13 +50,10 @@ std::optional<DateTime> StartOfDay(DateTime now) {
 
 std::optional<DateTime> TargetDayFrom(const TargetDate& target, DateTime now) {
   if (const auto* once = std::get_if<OnceDate>(&target)) return once->day;
-  const std::optional<DateTimeFields> today = FieldsFromDateTime(now);
+  const std::optional<DateTime> today = StartOfDay(now);
   if (!today) return std::nullopt;
-  const DateTime todayMidnight = *StartOfDay(now);
-  if (const auto* yearly = std::get_if<YearlyDate>(&target)) {
-    return NextDay(*yearly, *today, todayMidnight);
-  }
-  return NextDay(std::get<YearlyLunarDate>(target), todayMidnight);
+  if (const auto* yearly = std::get_if<YearlyDate>(&target)) return NextDay(*yearly, *today);
+  return NextDay(std::get<YearlyLunarDate>(target), *today);
 }
 
 }  // namespace pellomi
