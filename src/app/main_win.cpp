@@ -4,15 +4,15 @@
 #include <cfenv>
 #include <variant>
 
-#include "command_line_win.h"
-#include "countdown_template.h"
-#include "countdown_units.h"
 #include "form/event_loop_win.h"
 #include "form/runtime_state.h"
-#include "handler_table.h"
+#include "handlers/handler_table.h"
+#include "handlers/window_created_handler.h"
+#include "options/command_line_win.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
-#include "window_created_handler.h"
+#include "template/countdown_template.h"
+#include "template/countdown_units.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "caption_keeper.h"
-#include "countdown_caption.h"
+#include "dates/caption_keeper.h"
+#include "dates/countdown_caption.h"
 
 namespace pellomi {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "commands/text_to_date_time.h"
-#include "countdown_caption.h"
+#include "dates/countdown_caption.h"
 #include "form/memory_service.h"
 
 namespace pellomi {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "countdown_options.h"
 #include "host/support/gbk_text.h"
+#include "options/countdown_options.h"
 
 namespace pellomi {
 namespace {

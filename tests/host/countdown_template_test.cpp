@@ -1,10 +1,10 @@
 // The countdown window's template content and the identifier rules it relies on.
 #include <gtest/gtest.h>
 
-#include "countdown_template.h"
 #include "form/identifiers.h"
 #include "form/window_record.h"
 #include "host/support/runtime_fixture.h"
+#include "template/countdown_template.h"
 
 namespace pellomi {
 namespace {

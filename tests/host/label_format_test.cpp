@@ -4,7 +4,7 @@
 
 #include "label/label_format.h"
 #include "label/label_record.h"
-#include "label_records.h"
+#include "template/label_records.h"
 
 namespace pellomi {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "label/label_font.h"
 #include "label/label_record.h"
-#include "label_records.h"
+#include "template/label_records.h"
 
 namespace pellomi {
 namespace {

@@ -8,11 +8,11 @@
 #include <tuple>
 #include <vector>
 
+#include "dates/lunar_calendar.h"
+#include "dates/lunar_table.h"
+#include "dates/target_date.h"
 #include "host/support/gbk_text.h"
 #include "host/support/icu_lunar.h"
-#include "lunar_calendar.h"
-#include "lunar_table.h"
-#include "target_date.h"
 
 namespace pellomi {
 namespace {

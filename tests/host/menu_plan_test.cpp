@@ -1,9 +1,9 @@
 // Menus planned from the template's run of menu units.
 #include <gtest/gtest.h>
 
-#include "countdown_template.h"
 #include "host/support/runtime_fixture.h"
 #include "menu/menu_plan.h"
+#include "template/countdown_template.h"
 
 namespace pellomi {
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "caption_keeper.h"
+#include "dates/caption_keeper.h"
+#include "dates/own_date_caption.h"
 #include "host/support/gbk_text.h"
-#include "own_date_caption.h"
 
 namespace pellomi {
 namespace {

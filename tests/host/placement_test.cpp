@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "placement/placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "layered/transparency_rules.h"
-#include "alpha_levels.h"
+#include "template/alpha_levels.h"
 
 #include <gtest/gtest.h>
 

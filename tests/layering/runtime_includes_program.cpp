@@ -1,2 +1,2 @@
 // Compiled with the runtime layer's include roots only: the program's header must not be found.
-#include "countdown_units.h"
+#include "template/countdown_units.h"

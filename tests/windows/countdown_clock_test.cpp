@@ -9,9 +9,9 @@
 #include <string>
 
 #include "commands/clock_source.h"
-#include "countdown_template.h"
 #include "form/window_lookup.h"
 #include "gbk_win.h"
+#include "template/countdown_template.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

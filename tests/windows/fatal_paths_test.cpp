@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "countdown_template.h"
-#include "countdown_units.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
@@ -15,11 +13,13 @@
 #include "form/unit_notifications.h"
 #include "form/window_lookup.h"
 #include "gbk_win.h"
-#include "handler_table.h"
+#include "handlers/handler_table.h"
 #include "late_bound/dll_command.h"
 #include "late_bound/dll_command_inspection_win.h"
 #include "properties/properties.h"
 #include "start/load_window_win.h"
+#include "template/countdown_template.h"
+#include "template/countdown_units.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

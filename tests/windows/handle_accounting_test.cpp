@@ -7,7 +7,6 @@
 #include <array>
 #include <string>
 
-#include "countdown_units.h"
 #include "form/runtime_state.h"
 #include "form/template_store.h"
 #include "handles_win.h"
@@ -16,6 +15,7 @@
 #include "menu/menu_win.h"
 #include "properties/properties.h"
 #include "start/runtime_lifecycle_win.h"
+#include "template/countdown_units.h"
 #include "tray/tray_record.h"
 #include "windows/support/runtime_harness.h"
 

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "countdown_template.h"
 #include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
@@ -14,10 +13,11 @@
 #include "form/unit_notifications.h"
 #include "form/windowed_unit_win.h"
 #include "gbk_win.h"
-#include "handler_table.h"
+#include "handlers/handler_table.h"
 #include "properties/properties.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
+#include "template/countdown_template.h"
 #include "units/top_level_window_win.h"
 #include "windows/support/runtime_harness.h"
 

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "countdown_units.h"
 #include "form/runtime_state.h"
 #include "handles_win.h"
 #include "label/label_font.h"
@@ -16,7 +15,8 @@
 #include "label/label_record.h"
 #include "label/label_record_win.h"
 #include "label/transparent_label_win.h"
-#include "label_records.h"
+#include "template/countdown_units.h"
+#include "template/label_records.h"
 
 namespace pellomi {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "embedded_icon.h"
-#include "exit_confirmation.h"
 #include "form/typed_value.h"
+#include "handlers/exit_confirmation.h"
 #include "handles_win.h"
 #include "message_box/message_box_win.h"
+#include "template/embedded_icon.h"
 #include "tray/icon_from_ico_win.h"
 #include "tray/set_tray_icon_win.h"
 #include "tray/tray_icon_win.h"

@@ -7,15 +7,15 @@
 #include <array>
 #include <initializer_list>
 
-#include "countdown_template.h"
 #include "form/window_lookup.h"
+#include "handlers/widget_handlers.h"
 #include "handles_win.h"
 #include "label/transparent_label_win.h"
 #include "late_bound/dll_command_inspection_win.h"
 #include "late_bound/dll_command_win.h"
 #include "layered/transparency_win.h"
 #include "properties/properties.h"
-#include "widget_handlers.h"
+#include "template/countdown_template.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "countdown_units.h"
 #include "form/runtime_state.h"
 #include "form/unit_events.h"
+#include "template/countdown_units.h"
 #include "window_commands/window_destroy_win.h"
 #include "windows/support/runtime_harness.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "commands/date_time.h"
-#include "lunar_calendar.h"
+#include "dates/lunar_calendar.h"
 
 namespace pellomi {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "countdown_template.h"
 #include "form/runtime_state.h"
+#include "template/countdown_template.h"
 
 namespace pellomi::testing {
 

@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "countdown_template.h"
-#include "countdown_units.h"
 #include "form/identifiers.h"
 #include "form/runtime_state.h"
 #include "form/window_lookup.h"
-#include "handler_table.h"
+#include "handlers/handler_table.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
+#include "template/countdown_template.h"
+#include "template/countdown_units.h"
 
 namespace pellomi::testing {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "countdown_units.h"
 #include "form/unit_model.h"
+#include "template/countdown_units.h"
 
 namespace pellomi::testing {
 
