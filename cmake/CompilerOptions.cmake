@@ -2,6 +2,19 @@
 # sanitizers of the host tests, and for MinGW-w64 the self-contained, hardened and reproducible
 # executable that Windows users get.
 
+# ccache, where installed, makes a rebuild of unchanged sources (another clone, a second run)
+# cheap. Paths under the source folder are hashed relative to it and the build folder is left out
+# of the hash, so that every clone on the machine shares one cache. PELLOMI_CCACHE=OFF builds
+# without it.
+option(PELLOMI_CCACHE "Compile through ccache when it is installed" ON)
+find_program(PELLOMI_CCACHE_PROGRAM ccache)
+if(PELLOMI_CCACHE AND PELLOMI_CCACHE_PROGRAM AND NOT CMAKE_C_COMPILER_LAUNCHER)
+  set(pellomi_launcher ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
+                       CCACHE_NOHASHDIR=1 ${PELLOMI_CCACHE_PROGRAM})
+  set(CMAKE_C_COMPILER_LAUNCHER ${pellomi_launcher})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${pellomi_launcher})
+endif()
+
 # MSVC first: clang-cl identifies itself as Clang but takes MSVC's options, and its -Wall would
 # mean every warning there is.
 if(MSVC)
