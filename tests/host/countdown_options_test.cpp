@@ -21,7 +21,10 @@ std::string Describe(const OptionsOutcome& outcome) {
                               "lunar year out of range",
                               "unrepresentable title",
                               "control in title",
-                              "unknown position"};
+                              "unknown position",
+                              "bad screen",
+                              "bad size",
+                              "bad fullscreen"};
     return std::string(problems[static_cast<int>(refusal->problem)]) + ": " +
            Utf8Of(refusal->argument);
   }
@@ -40,6 +43,14 @@ std::string Describe(const OptionsOutcome& outcome) {
   if (options.title)
     text += ", title [" + ConvertText("UTF-8", "GBK", *options.title).value() + "]";
   if (options.position) text += ", place " + std::to_string(static_cast<int>(*options.position));
+  if (options.screen) text += ", screen " + std::to_string(*options.screen);
+  if (options.sizePercent) text += ", size " + std::to_string(*options.sizePercent);
+  if (options.fullscreen) {
+    text += options.fullscreen == FullscreenMode::kShow ? ", fullscreen show" : ", fullscreen hide";
+  }
+  if (options.startup) {
+    text += options.startup == StartupShortcut::kWrite ? ", startup" : ", startup off";
+  }
   return text;
 }
 
@@ -125,6 +136,35 @@ TEST(CountdownOptions, ParsesOrRefusesEachCommandLine) {
       {{u"--position", u""}, "unknown position: "},
       {{u"--position", u"右下角🎉"}, "unknown position: 右下角🎉"},
       {{u"--position"}, "missing value: --position"},
+      // monitors 1 to 16, sizes 50 to 400 (% optional), full screen hide or show
+      {{u"--screen", u"2"}, "default, screen 2"},
+      {{u"--screen=16", u"--screen", u"01"}, "default, screen 1"},
+      {{u"--screen", u"0"}, "bad screen: 0"},
+      {{u"--screen", u"17"}, "bad screen: 17"},
+      {{u"--screen", u"abc"}, "bad screen: abc"},
+      {{u"--screen", u"-1"}, "bad screen: -1"},
+      {{u"--screen", u"２"}, "bad screen: ２"},
+      {{u"--screen="}, "bad screen: "},
+      {{u"--screen"}, "missing value: --screen"},
+      {{u"--size", u"200"}, "default, size 200"},
+      {{u"--size=50%"}, "default, size 50"},
+      {{u"--size", u"400%"}, "default, size 400"},
+      {{u"--size", u"49"}, "bad size: 49"},
+      {{u"--size", u"401%"}, "bad size: 401%"},
+      {{u"--size", u"99999999999"}, "bad size: 99999999999"},
+      {{u"--size", u"%"}, "bad size: %"},
+      {{u"--size", u"150%%"}, "bad size: 150%%"},
+      {{u"--size", u"1.5"}, "bad size: 1.5"},
+      {{u"--fullscreen=show"}, "default, fullscreen show"},
+      {{u"--fullscreen", u"hide"}, "default, fullscreen hide"},
+      {{u"--fullscreen=Show"}, "bad fullscreen: Show"},
+      {{u"--fullscreen"}, "missing value: --fullscreen"},
+      // --startup has no value of its own; =off removes the shortcut
+      {{u"--startup", u"--target", u"6/7"}, "yearly 6/7, startup"},
+      {{u"--startup=off"}, "default, startup off"},
+      {{u"--startup=on", u"--size", u"120"}, "default, size 120, startup"},
+      {{u"--startup", u"off"}, "unknown: off"},
+      {{u"--startup=no"}, "unknown: --startup=no"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Describe(ParseCountdownOptions(c.args, IconvGbk)), c.expected)

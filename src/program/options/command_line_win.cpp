@@ -31,12 +31,18 @@ struct LocalFreeDeleter {
 const char* ProblemLine(OptionsProblem problem) {
   // In the order of OptionsProblem.
   static constexpr const char* kLines[] = {
-      texts::kUnknownOption,       texts::kMissingValue,         texts::kBadDate,
-      texts::kLunarYearOutOfRange, texts::kUnrepresentableTitle, texts::kControlInTitle,
+      texts::kUnknownOption,
+      texts::kMissingValue,
+      texts::kBadDate,
+      texts::kLunarYearOutOfRange,
+      texts::kUnrepresentableTitle,
+      texts::kControlInTitle,
       texts::kUnknownPosition,
+      texts::kBadScreen,
+      texts::kBadSize,
+      texts::kBadFullscreen,
   };
-  static_assert(std::size(kLines) ==
-                static_cast<std::size_t>(OptionsProblem::kUnknownPosition) + 1);
+  static_assert(std::size(kLines) == static_cast<std::size_t>(OptionsProblem::kBadFullscreen) + 1);
   return kLines[static_cast<std::size_t>(problem)];
 }
 

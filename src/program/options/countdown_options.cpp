@@ -12,7 +12,27 @@ bool IsHelp(std::u16string_view arg) {
 }
 
 bool TakesValue(std::u16string_view name) {
-  return name == u"--target" || name == u"--title" || name == u"--position";
+  return name == u"--target" || name == u"--title" || name == u"--position" ||
+         name == u"--screen" || name == u"--size" || name == u"--fullscreen";
+}
+
+// A whole number in ASCII digits within [least, most]; a leading zero is fine, a sign is not.
+std::optional<std::int32_t> WholeNumberIn(std::u16string_view text, std::int32_t least,
+                                          std::int32_t most) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  std::int32_t value = 0;
+  for (char16_t c : text) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    value = value * 10 + (c - u'0');
+  }
+  if (value < least || value > most) return std::nullopt;
+  return value;
+}
+
+std::optional<StartupShortcut> StartupRequestOf(std::u16string_view arg) {
+  if (arg == u"--startup" || arg == u"--startup=on") return StartupShortcut::kWrite;
+  if (arg == u"--startup=off") return StartupShortcut::kRemove;
+  return std::nullopt;
 }
 
 OptionsRefusal Refuse(OptionsProblem problem, std::u16string_view argument) {
@@ -32,6 +52,11 @@ OptionsOutcome ParseCountdownOptions(std::span<const std::u16string> args, GbkEn
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::u16string& arg = args[i];
     if (IsHelp(arg)) return HelpRequest{};
+    // The one option without a value: on, or off after an equals sign.
+    if (const std::optional<StartupShortcut> startup = StartupRequestOf(arg)) {
+      options.startup = *startup;
+      continue;
+    }
     // --option=value, or the value as the next argument.
     const std::size_t equals = arg.starts_with(u"--") ? arg.find(u'=') : std::u16string::npos;
     const std::u16string_view name = std::u16string_view(arg).substr(0, equals);
@@ -58,6 +83,26 @@ OptionsOutcome ParseCountdownOptions(std::span<const std::u16string> args, GbkEn
       const std::optional<PlacementPreset> preset = gbk ? PresetNamed(*gbk) : std::nullopt;
       if (!preset) return Refuse(OptionsProblem::kUnknownPosition, value);
       options.position = *preset;
+    } else if (name == u"--screen") {
+      const std::optional<std::int32_t> screen = WholeNumberIn(value, 1, kMaxScreenNumber);
+      if (!screen) return Refuse(OptionsProblem::kBadScreen, value);
+      options.screen = *screen;
+    } else if (name == u"--size") {
+      // 150 and 150% alike.
+      const std::u16string_view number =
+          value.ends_with(u'%') ? value.substr(0, value.size() - 1) : value;
+      const std::optional<std::int32_t> size =
+          WholeNumberIn(number, kMinSizePercent, kMaxSizePercent);
+      if (!size) return Refuse(OptionsProblem::kBadSize, value);
+      options.sizePercent = *size;
+    } else if (name == u"--fullscreen") {
+      if (value == u"hide") {
+        options.fullscreen = FullscreenMode::kHide;
+      } else if (value == u"show") {
+        options.fullscreen = FullscreenMode::kShow;
+      } else {
+        return Refuse(OptionsProblem::kBadFullscreen, value);
+      }
     } else {
       if (HasControlCharacter(value)) return Refuse(OptionsProblem::kControlInTitle, value);
       if (!gbk) return Refuse(OptionsProblem::kUnrepresentableTitle, value);

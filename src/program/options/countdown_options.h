@@ -1,7 +1,9 @@
 #pragma once
-// The command line: Pellomi.exe [--target DATE] [--title TEXT] [--position PLACE], or --help (-h,
-// /?) for the usage; each option also as --option=value. Arguments arrive as UTF-16 (the
-// program's name left out) and enter the program as GBK.
+// The command line: Pellomi.exe [--target DATE] [--title TEXT] [--position PLACE] [--screen N]
+// [--size N] [--fullscreen=hide|show] [--startup[=off]], or --help (-h, /?) for the usage; each
+// option with a value also as --option=value. Arguments arrive as UTF-16 (the program's name left
+// out) and enter the program as GBK.
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,10 +16,25 @@
 
 namespace pellomi {
 
+// Whether the widget steps aside while a full-screen program is in front of its monitor.
+enum class FullscreenMode { kHide, kShow };
+
+// What --startup asks of the Startup folder's shortcut.
+enum class StartupShortcut { kWrite, kRemove };
+
+inline constexpr std::int32_t kMaxScreenNumber = 16;
+inline constexpr std::int32_t kMinSizePercent = 50;
+inline constexpr std::int32_t kMaxSizePercent = 400;
+
+// Every option is optional so that a second start can tell which ones it names.
 struct CountdownOptions {
-  std::optional<TargetDate> target;         // none: the count without options
-  std::optional<std::string> title;         // GBK; none keeps the product name
-  std::optional<PlacementPreset> position;  // none: the top centre, check marks untouched
+  std::optional<TargetDate> target;          // none: the count without options
+  std::optional<std::string> title;          // GBK; none keeps the product name
+  std::optional<PlacementPreset> position;   // none: the top centre, check marks untouched
+  std::optional<std::int32_t> screen;        // 1 to 16 from the left; none: the primary monitor
+  std::optional<std::int32_t> sizePercent;   // 50 to 400; none: 100
+  std::optional<FullscreenMode> fullscreen;  // none: kHide
+  std::optional<StartupShortcut> startup;    // none: the Startup folder is left alone
 };
 
 struct HelpRequest {};
@@ -31,6 +48,9 @@ enum class OptionsProblem {
   kUnrepresentableTitle,
   kControlInTitle,
   kUnknownPosition,
+  kBadScreen,
+  kBadSize,
+  kBadFullscreen,
 };
 
 // The first argument the program cannot use, as it was given.
