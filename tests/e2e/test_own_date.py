@@ -91,7 +91,10 @@ class OwnDateTest(unittest.TestCase):
                             (["--title", "x", "--bogus"], "--bogus"),
                             (["--target", "农历2027年三月三十"], "农历2027年三月三十"),
                             (["--title", "第一行\n第二行"], "第一行"),
-                            (["--position=中间"], "中间")):
+                            (["--position=中间"], "中间"),
+                            (["--screen=abc"], "显示器编号（应为1至16）：abc"),
+                            (["--size", "401%"], "401%"),
+                            (["--fullscreen=always"], "always")):
             with self.subTest(args=args):
                 self.widget.launch(*args)
                 try:
@@ -146,7 +149,8 @@ class OwnDateTest(unittest.TestCase):
     def test_help_shows_the_usage_and_ends_with_code_0(self):
         self.widget.launch("--help")
         usage = self.box()["texts"][0]
-        for option in ("--target", "--title", "-h", "/?"):
+        for option in ("--target", "--title", "--screen", "--size", "--fullscreen", "--startup",
+                       "-h", "/?"):
             self.assertIn(option, usage)
         self.assertEqual(self.answer_box(), 0)
 
