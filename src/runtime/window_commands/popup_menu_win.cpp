@@ -39,6 +39,11 @@ void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
   PostMessageW(hwnd, WM_NULL, 0, 0);
 }
 
+bool IsMenuLoopOpen(WindowId window) {
+  const TopLevelWindow* loaded = LoadedWindow(window);
+  return loaded != nullptr && loaded->MenuLoopOpen();
+}
+
 void ShowPopupMenuCommand(int argCount, const TypedValue* args, TypedValue* result) {
   if (result != nullptr) *result = TypedValue::Absent();
   if (argCount < 2) return;
