@@ -32,6 +32,9 @@ void ReassertTopmost() {
 
 void OnTimer(int, const std::int32_t*) {
   ReassertTopmost();
+  // A refused first add is followed by no TaskbarCreated: without the icon nothing could hide or
+  // close the click-through widget.
+  KeepTrayIconShown(kCountdownWindowId);
   RecountOnNewDay();
 }
 
