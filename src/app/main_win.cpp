@@ -9,6 +9,7 @@
 #include "handlers/handler_table.h"
 #include "handlers/window_created_handler.h"
 #include "options/command_line_win.h"
+#include "start/dll_search_win.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
 #include "template/countdown_template.h"
@@ -26,6 +27,8 @@ std::int32_t StartupRoutine() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace pellomi;
+  // Before anything makes the system load a library for us.
+  RestrictDllSearchToSystemFolder();
   // Bad arguments end the program before any window or tray icon exists.
   const OptionsOutcome options = ReadCommandLineOptions();
   if (!std::holds_alternative<CountdownOptions>(options)) return ShowOptionsBox(options);

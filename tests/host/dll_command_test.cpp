@@ -64,6 +64,33 @@ TEST(LibraryLoadAttempts, EmptyNameSearchesTheUsualSystemLibrariesInOrder) {
   EXPECT_EQ(LibraryLoadAttempts(""), expected);
 }
 
+TEST(PlanLibraryLoad, SearchFlagsWhereSupportedElseTheFullSystemPath) {
+  const LibraryLoadAttempt system{"user32.dll", true};
+  const LibraryLoadAttempt named{"D:\\Lib\\x.dll", false};
+  struct Case {
+    LibraryLoadAttempt attempt;
+    bool supported;
+    const char* folder;
+    LibraryLoadCall expected;
+  } cases[] = {
+      {system, true, "C:\\Windows\\system32", {"user32.dll", kLoadSearchSystem32}},
+      {named,
+       true,
+       "C:\\Windows\\system32",
+       {"D:\\Lib\\x.dll", kLoadSearchDllLoadDir | kLoadSearchSystem32}},
+      // Windows 7 without KB2533623: no search flags at all.
+      {system, false, "C:\\Windows\\system32", {"C:\\Windows\\system32\\user32.dll", 0}},
+      {system, false, "C:\\", {"C:\\user32.dll", 0}},
+      {named, false, "C:\\Windows\\system32", {"D:\\Lib\\x.dll", kLoadWithAlteredSearchPath}},
+      // Never a bare name without flags: that would search the program's folder.
+      {system, false, "", {"user32.dll", kLoadSearchSystem32}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PlanLibraryLoad(c.attempt, c.supported, c.folder), c.expected)
+        << c.attempt.path << " supported=" << c.supported << " folder=" << c.folder;
+  }
+}
+
 TEST(ExportMissingMessage, NamesLibraryAndExportInQuotes) {
   const std::string text = ExportMissingMessage("gdi32.dll", "NoSuchThing");
   EXPECT_EQ(text.rfind("\xCE\xDE\xB7\xA8", 0), 0u);  // starts with the "cannot find" words

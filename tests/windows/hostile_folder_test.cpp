@@ -10,6 +10,7 @@
 #include "form/runtime_error.h"
 #include "late_bound/dll_command_inspection_win.h"
 #include "late_bound/dll_command_win.h"
+#include "start/dll_search_win.h"
 
 namespace pellomi {
 namespace {
@@ -138,6 +139,33 @@ TEST(HostileFolder, DISABLED_OrdinarySearchFindsThePlantedLibrary) {
   HMODULE planted = LoadLibraryW(L"pellomi_planted.dll");
   EXPECT_NE(planted, nullptr);
   if (planted != nullptr) FreeLibrary(planted);
+}
+
+// The start-up restriction through its seam: called with the system folder alone where kernel32
+// has it, and skipped (Windows 7 without KB2533623) where it does not.
+DWORD g_flagsSeen = 0;
+int g_calls = 0;
+BOOL WINAPI FakeSetDefaultDllDirectories(DWORD flags) {
+  g_flagsSeen = flags;
+  ++g_calls;
+  return TRUE;
+}
+void* WithSetDefault(const char* name) {
+  return std::string(name) == "SetDefaultDllDirectories"
+             ? reinterpret_cast<void*>(FakeSetDefaultDllDirectories)
+             : nullptr;
+}
+void* WithoutSetDefault(const char*) {
+  return nullptr;
+}
+
+TEST(RestrictDllSearch, SystemFolderOnlyWhereKernelHasItElseNothing) {
+  g_calls = 0;
+  EXPECT_FALSE(RestrictDllSearchToSystemFolder(WithoutSetDefault));
+  EXPECT_EQ(g_calls, 0);
+  EXPECT_TRUE(RestrictDllSearchToSystemFolder(WithSetDefault));
+  EXPECT_EQ(g_calls, 1);
+  EXPECT_EQ(g_flagsSeen, static_cast<DWORD>(LOAD_LIBRARY_SEARCH_SYSTEM32));
 }
 
 }  // namespace

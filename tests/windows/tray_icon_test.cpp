@@ -202,6 +202,25 @@ TEST_F(FakeShellTest, RefusedAddIsRepeatedWhenTheTaskbarReturns) {
   tray.Remove(window_);
 }
 
+TEST_F(FakeShellTest, TickRetriesARefusedAddUntilShownThenSendsNothing) {
+  TrayIcon tray(FakeShell);
+  g_refusals = 3;  // the add, then the first tick's add and modify: the shell is busy
+  tray.Update(window_, EmbeddedIcon(), "tip");
+  EXPECT_FALSE(tray.KeepInNotificationArea(window_));
+  EXPECT_TRUE(tray.KeepInNotificationArea(window_));
+  ASSERT_EQ(g_calls.size(), 4u);
+  EXPECT_EQ(g_calls[3].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(g_calls[3].data.hIcon, tray.Icon());
+  EXPECT_TRUE(tray.KeepInNotificationArea(window_));
+  EXPECT_EQ(g_calls.size(), 4u);  // shown: the tick sends nothing
+  tray.ReturnFocus(window_);
+  ASSERT_EQ(g_calls.size(), 5u);
+  EXPECT_EQ(g_calls[4].message, static_cast<DWORD>(NIM_SETFOCUS));
+  EXPECT_EQ(g_calls[4].data.uID, 100u);
+  EXPECT_EQ(g_calls[4].data.hWnd, window_);
+  tray.Remove(window_);
+}
+
 TEST_F(FakeShellTest, RestoreAfterShellRestartAddsAgain) {
   TrayIcon tray(FakeShell);
   tray.Update(window_, EmbeddedIcon(), "tip");

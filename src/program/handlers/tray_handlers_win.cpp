@@ -18,6 +18,11 @@ TypedValue WindowReference() {
 }  // namespace
 
 void OnTrayEvent(int /*argCount*/, const std::int32_t* /*args*/) {
+  // The exit box is task-modal, but the tray callback still arrives: no menu under it.
+  if (IsMessageBoxOpen()) {
+    BringMessageBoxToFront();
+    return;
+  }
   TypedValue args[] = {
       WindowReference(),
       TypedValue::UnitRef(kCountdownWindowId, units::kTrayMenu,
@@ -28,6 +33,11 @@ void OnTrayEvent(int /*argCount*/, const std::int32_t* /*args*/) {
 }
 
 void OnExit(int /*argCount*/, const std::int32_t* /*args*/) {
+  // Never a second box over the first.
+  if (IsMessageBoxOpen()) {
+    BringMessageBoxToFront();
+    return;
+  }
   TypedValue boxArgs[] = {TypedValue::Text(kExitQuestion), TypedValue::Integer(kOkCancelQuestion),
                           TypedValue::Text(kExitCaption)};
   TypedValue answer;

@@ -52,6 +52,23 @@ std::vector<LibraryLoadAttempt> LibraryLoadAttempts(std::string_view library) {
   return {{std::string(library), true}};
 }
 
+LibraryLoadCall PlanLibraryLoad(const LibraryLoadAttempt& attempt, bool searchFlagsSupported,
+                                std::string_view systemFolder) {
+  if (searchFlagsSupported) {
+    // Never the program's or the current directory: a planted user32.dll there must not run.
+    // A named file is loaded as given, its own dependencies from its folder or the system.
+    return {attempt.path, attempt.systemDirectoryOnly
+                              ? kLoadSearchSystem32
+                              : kLoadSearchDllLoadDir | kLoadSearchSystem32};
+  }
+  if (!attempt.systemDirectoryOnly) return {attempt.path, kLoadWithAlteredSearchPath};
+  // Without a known folder a bare name would search the program's folder: better refused.
+  if (systemFolder.empty()) return {attempt.path, kLoadSearchSystem32};
+  std::string path(systemFolder);
+  if (path.back() != '\\') path += '\\';
+  return {path + attempt.path, 0};
+}
+
 std::string ExportMissingMessage(std::string_view library, std::string_view exportName) {
   const std::string libraryText(library);
   const std::string exportText(exportName);

@@ -55,6 +55,21 @@ struct LibraryLoadAttempt {
 // the export wins.
 std::vector<LibraryLoadAttempt> LibraryLoadAttempts(std::string_view library);
 
+// How one attempt reaches the loader. Windows 7 without update KB2533623 (no AddDllDirectory)
+// refuses the LOAD_LIBRARY_SEARCH flags: there a system library is named by its full path in the
+// system folder, and a named file keeps its own folder for its dependencies the older way.
+// `systemFolder` is GBK, empty when unknown.
+inline constexpr std::uint32_t kLoadSearchDllLoadDir = 0x100;  // LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR
+inline constexpr std::uint32_t kLoadSearchSystem32 = 0x800;    // LOAD_LIBRARY_SEARCH_SYSTEM32
+inline constexpr std::uint32_t kLoadWithAlteredSearchPath = 0x8;  // LOAD_WITH_ALTERED_SEARCH_PATH
+struct LibraryLoadCall {
+  std::string path;  // GBK
+  std::uint32_t flags = 0;
+  bool operator==(const LibraryLoadCall&) const = default;
+};
+LibraryLoadCall PlanLibraryLoad(const LibraryLoadAttempt& attempt, bool searchFlagsSupported,
+                                std::string_view systemFolder);
+
 // The fatal message for an export that could not be bound (GBK).
 std::string ExportMissingMessage(std::string_view library, std::string_view exportName);
 

@@ -24,16 +24,27 @@ class SystemLibrary final : public LoadedLibrary {
   platform::UniqueModule module_;
 };
 
+// AddDllDirectory came with the update that brought the search flags (KB2533623, built into
+// Windows 8): its presence is the documented sign that LoadLibraryExW accepts them.
+bool SearchFlagsSupported() {
+  static const bool supported =
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "AddDllDirectory") != nullptr;
+  return supported;
+}
+
+std::string SystemFolder() {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return platform::ExactGbkFromWide(std::wstring_view(folder, length)).value_or(std::string());
+}
+
 class SystemLibraryLoader : public LibraryLoader {
  public:
   std::unique_ptr<LoadedLibrary> Load(const LibraryLoadAttempt& attempt) override {
-    const std::wstring path = platform::WideFromGbk(attempt.path);
-    // Never the program's or the current directory: a planted user32.dll there must not run.
-    // A named file is loaded as given, its own dependencies from its folder or the system.
-    const DWORD flags = attempt.systemDirectoryOnly
-                            ? LOAD_LIBRARY_SEARCH_SYSTEM32
-                            : LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
-    platform::UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, flags));
+    const LibraryLoadCall call = PlanLibraryLoad(attempt, SearchFlagsSupported(), SystemFolder());
+    const std::wstring path = platform::WideFromGbk(call.path);
+    platform::UniqueModule module(LoadLibraryExW(path.c_str(), nullptr, call.flags));
     if (!module) return nullptr;
     return std::make_unique<SystemLibrary>(std::move(module));
   }

@@ -8,4 +8,10 @@ namespace pellomi {
 // be absent). Result: integer 0 (OK, or failure) to 6 (No).
 void ShowMessageBoxCommand(int argCount, const TypedValue* args, TypedValue* result);
 
+// Whether one of the command's boxes is up. Tray callbacks and posted commands still arrive while
+// a box waits (they are messages, not input), so a caller can refuse to stack a second box.
+bool IsMessageBoxOpen();
+// Brings the open box (if any) to the front.
+void BringMessageBoxToFront();
+
 }  // namespace pellomi

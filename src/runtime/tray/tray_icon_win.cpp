@@ -65,6 +65,12 @@ void TrayIcon::Update(HWND window, platform::UniqueIcon icon, const char* gbkToo
   }
 }
 
+void TrayIcon::ReturnFocus(HWND window) {
+  if (!added_) return;
+  NOTIFYICONDATAW data = ToShellRecord(MakeTrayDeleteRecord(), window, nullptr);
+  notify_(NIM_SETFOCUS, &data);
+}
+
 bool TrayIcon::Restore(HWND window) {
   if (!icon_) return false;
   window_ = window;

@@ -33,6 +33,12 @@ class TrayIcon {
   // Puts the current icon and tooltip back after that message. True when the shell holds it.
   bool Restore(HWND window);
 
+  // On a periodic tick: while a kept icon is not in the notification area (an add refused while
+  // the shell was busy, with no TaskbarCreated to follow), tries to put it back. True when shown.
+  bool KeepInNotificationArea(HWND window) { return added_ || Restore(window); }
+  // After its menu was closed from the keyboard: the focus goes back to the notification area.
+  void ReturnFocus(HWND window);
+
   HICON Icon() const { return icon_.Get(); }
   // Whether the shell accepted the icon; false after a refused add until Restore succeeds.
   bool InNotificationArea() const { return added_; }

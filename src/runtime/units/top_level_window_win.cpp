@@ -272,6 +272,12 @@ LRESULT TopLevelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_ENTERMENULOOP:
+      menuLoopOpen_ = true;
+      break;
+    case WM_EXITMENULOOP:
+      menuLoopOpen_ = false;
+      break;
     case WM_CLOSE:
       OnClose();
       return 0;

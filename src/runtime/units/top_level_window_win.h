@@ -23,6 +23,8 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
   HMENU MenuBar() const { return menuBar_.Get(); }
   // The DPI the window and its components are laid out for (96: the template's own units).
   std::uint32_t Dpi() const { return dpi_; }
+  // Between WM_ENTERMENULOOP and WM_EXITMENULOOP: one of the window's menus is being tracked.
+  bool MenuLoopOpen() const { return menuLoopOpen_; }
 
   // UnitObject
   void SetVisible(bool visible) override;
@@ -60,6 +62,7 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
   TrayIcon tray_;
   bool closePending_ = false;
   bool firstShowPending_ = false;
+  bool menuLoopOpen_ = false;
   std::uint32_t dpi_ = kTemplateDpi;
 };
 

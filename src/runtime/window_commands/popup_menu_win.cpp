@@ -32,11 +32,28 @@ void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
   GetCursorPos(&cursor);
   HWND hwnd = loaded->Hwnd();
   SetForegroundWindow(hwnd);
-  // Without TPM_RETURNCMD: the choice arrives later as a posted WM_COMMAND.
+  // The choice is posted as WM_COMMAND, to arrive later as without TPM_RETURNCMD.
   const int offset = ScaleToDpi(kCursorOffset, loaded->Dpi());
-  TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN, cursor.x - offset, cursor.y - offset, 0, hwnd,
-                 nullptr);
+  const UINT chosen =
+      static_cast<UINT>(TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN | TPM_RETURNCMD,
+                                       cursor.x - offset, cursor.y - offset, 0, hwnd, nullptr));
+  if (chosen != 0) {
+    PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+  } else if (GetKeyState(VK_ESCAPE) < 0) {
+    // Cancelled from the keyboard: the shell asks for its focus back. A click elsewhere keeps it.
+    loaded->Tray().ReturnFocus(hwnd);
+  }
   PostMessageW(hwnd, WM_NULL, 0, 0);
+}
+
+void KeepTrayIconShown(WindowId window) {
+  if (TopLevelWindow* loaded = LoadedWindow(window))
+    loaded->Tray().KeepInNotificationArea(loaded->Hwnd());
+}
+
+bool IsMenuLoopOpen(WindowId window) {
+  const TopLevelWindow* loaded = LoadedWindow(window);
+  return loaded != nullptr && loaded->MenuLoopOpen();
 }
 
 void ShowPopupMenuCommand(int argCount, const TypedValue* args, TypedValue* result) {
