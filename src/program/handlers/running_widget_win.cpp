@@ -20,9 +20,9 @@ bool SendRequest(HWND window, const CountdownOptions& options) {
   data.lpData = const_cast<std::byte*>(record.data());
   DWORD_PTR answer = FALSE;
   // A widget that hangs or is gone is not waited for beyond the timeout.
-  const LRESULT sent = SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                           SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerTimeoutMs,
-                                           &answer);
+  const LRESULT sent =
+      SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                          SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerTimeoutMs, &answer);
   return sent != 0 && answer == TRUE;
 }
 
