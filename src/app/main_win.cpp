@@ -10,6 +10,7 @@
 #include "handlers/running_widget_win.h"
 #include "handlers/window_created_handler.h"
 #include "options/command_line_win.h"
+#include "options/startup_shortcut_win.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
 #include "template/countdown_template.h"
@@ -32,6 +33,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const OptionsOutcome options = ReadCommandLineOptions();
   if (!std::holds_alternative<CountdownOptions>(options)) return ShowOptionsBox(options);
   const CountdownOptions& chosen = std::get<CountdownOptions>(options);
+  // --startup first: a shortcut that cannot be written ends the start as a bad option does.
+  if (!ApplyStartupShortcut(chosen, CommandLineArguments())) return kExitBadArguments;
   // A widget of the same date and title already runs: it takes the other options.
   RunningWidgetClaim claim(chosen);
   if (claim.HandedOver()) return 0;
