@@ -2,7 +2,7 @@
 # end-to-end tests that drive the real program.
 # The program's icon, version block and manifest come from src/app/pellomi.rc.
 enable_language(RC)
-set(PELLOMI_SYSTEM_LIBS user32 gdi32 shell32 ole32 kernel32)
+set(PELLOMI_SYSTEM_LIBS user32 gdi32 shell32 ole32 uuid kernel32)
 set(PELLOMI_TEST_SYSTEM_LIBS oleaut32 version)
 pellomi_embed_asset(pellomi_hourglass_ico ${PROJECT_SOURCE_DIR}/assets/hourglass.ico kHourglassIco)
 # What the Windows build adds to one set of layers (see pellomi_add_layers).

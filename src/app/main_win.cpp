@@ -7,13 +7,16 @@
 #include "form/event_loop_win.h"
 #include "form/runtime_state.h"
 #include "handlers/handler_table.h"
+#include "handlers/running_widget_win.h"
 #include "handlers/window_created_handler.h"
 #include "options/command_line_win.h"
+#include "options/startup_shortcut_win.h"
 #include "start/dll_search_win.h"
 #include "start/load_window_win.h"
 #include "start/runtime_lifecycle_win.h"
 #include "template/countdown_template.h"
 #include "template/countdown_units.h"
+#include "window_commands/window_commands_win.h"
 
 namespace {
 
@@ -32,13 +35,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // Bad arguments end the program before any window or tray icon exists.
   const OptionsOutcome options = ReadCommandLineOptions();
   if (!std::holds_alternative<CountdownOptions>(options)) return ShowOptionsBox(options);
-  UseCountdownOptions(std::get<CountdownOptions>(options));
+  const CountdownOptions& chosen = std::get<CountdownOptions>(options);
+  // --startup first: a shortcut that cannot be written ends the start as a bad option does.
+  if (!ApplyStartupShortcut(chosen, CommandLineArguments())) return kExitBadArguments;
+  // A widget of the same date and title already runs: it takes the other options.
+  RunningWidgetClaim claim(chosen);
+  if (claim.HandedOver()) return 0;
+  UseCountdownOptions(chosen);
   InitRuntime({BuildCountdownTemplate, ResolveProgramHandler});
   // All arithmetic relies on round-to-nearest with every exception masked.
   std::fesetenv(FE_DFL_ENV);
   RegisterCleanup(ProgramCleanup);
   StartupRoutine();
   LoadWindow(kCountdownWindowId);
+  claim.Publish(GetUnitWindowHandle(kCountdownWindowId, kWindowUnitId));
   int exitCode = RunEventLoop();
   TerminateRuntime(exitCode);
   return exitCode;

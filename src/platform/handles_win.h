@@ -87,6 +87,9 @@ using UniqueWindow = UniqueHandle<NullMeansNone<HWND, DestroyWindow>>;
 using UniqueModule = UniqueHandle<NullMeansNone<HMODULE, FreeLibrary>>;
 using UniqueGlobal = UniqueHandle<NullMeansNone<HGLOBAL, GlobalFree>>;
 using UniqueFile = UniqueHandle<FileTraits>;
+// Kernel objects other than files (mappings, mutexes) mean "none" by null.
+using UniqueKernelObject = UniqueHandle<NullMeansNone<HANDLE, CloseHandle>>;
+using UniqueMappedView = UniqueHandle<NullMeansNone<LPVOID, UnmapViewOfFile>>;
 
 // Selects an object into a device context for one scope and puts the previous one back.
 class ScopedSelection {

@@ -115,7 +115,8 @@ TEST(CountdownTemplate, EventBindings) {
   WindowTemplate t = BuildCountdownTemplate(RecordingResolver);
   const std::pair<int, std::string> windowBindings[] = {
       {0, "OnWindowCreated"}, {9, "OnTrayEvent"},       {13, "OnClockChanged"},
-      {14, "OnClockChanged"}, {15, "OnDisplayChanged"}, {16, "OnDpiChanged"}};
+      {14, "OnClockChanged"}, {15, "OnDisplayChanged"}, {16, "OnDpiChanged"},
+      {17, "OnSecondStart"}};
   ASSERT_EQ(t.units[0].bindings.size(), std::size(windowBindings));
   for (std::size_t i = 0; i < std::size(windowBindings); ++i) {
     EXPECT_EQ(t.units[0].bindings[i].event, windowBindings[i].first);

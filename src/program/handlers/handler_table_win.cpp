@@ -1,6 +1,7 @@
 // Binds the handler names stored in the template to the program's routines.
 #include "handlers/handler_table.h"
 
+#include "handlers/second_start_handlers.h"
 #include "handlers/tray_handlers.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
@@ -20,6 +21,7 @@ constexpr NamedHandler kHandlers[] = {
     {"OnClockChanged", OnClockChanged},
     {"OnDisplayChanged", OnDisplayChanged},
     {"OnDpiChanged", OnDpiChanged},
+    {"OnSecondStart", OnSecondStart},
     {"OnMinimizeToTray", OnMinimizeToTray},
     {"OnShowMainWindow", OnShowMainWindow},
     {"OnPlaceTopCenter", OnPlaceTopCenter},

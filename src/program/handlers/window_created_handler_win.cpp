@@ -14,11 +14,6 @@
 namespace pellomi {
 namespace {
 
-CountdownOptions& Options() {
-  static CountdownOptions options;
-  return options;
-}
-
 // Remembers what label 2 shows; made anew for each created window.
 std::optional<CaptionKeeper>& Keeper() {
   static std::optional<CaptionKeeper> keeper;
@@ -34,12 +29,17 @@ void WriteCaption(const std::optional<std::string>& caption) {
 
 }  // namespace
 
+CountdownOptions& ActiveCountdownOptions() {
+  static CountdownOptions options;
+  return options;
+}
+
 void UseCountdownOptions(const CountdownOptions& options) {
-  Options() = options;
+  ActiveCountdownOptions() = options;
 }
 
 void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
-  if (const std::optional<PlacementPreset> position = Options().position) {
+  if (const std::optional<PlacementPreset> position = ActiveCountdownOptions().position) {
     PlaceWindowInitiallyAt(*position);
   } else {
     PlaceWindowAtTopCenterInitially();
@@ -47,10 +47,10 @@ void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
   InstallCountdownTrayIcon();
   ApplyStartupTransparency();
   ApplyStartupRoundCorners();
-  if (const std::optional<std::string>& title = Options().title) {
+  if (const std::optional<std::string>& title = ActiveCountdownOptions().title) {
     SetTextProperty(kCountdownWindowId, units::kProductLabel, kLabelPropCaption, title->c_str());
   }
-  const std::optional<TargetDate>& ownDate = Options().target;
+  const std::optional<TargetDate>& ownDate = ActiveCountdownOptions().target;
   CaptionKeeper& keeper =
       ownDate ? Keeper().emplace(*ownDate) : Keeper().emplace(DefaultCountdownTarget());
   WriteCaption(keeper.Recount(CurrentDateTime()));

@@ -48,7 +48,7 @@ const char* ProblemLine(OptionsProblem problem) {
 
 }  // namespace
 
-OptionsOutcome ReadCommandLineOptions() {
+std::vector<std::u16string> CommandLineArguments() {
   int count = 0;
   const std::unique_ptr<LPWSTR, LocalFreeDeleter> argv(
       CommandLineToArgvW(GetCommandLineW(), &count));
@@ -58,7 +58,11 @@ OptionsOutcome ReadCommandLineOptions() {
     const wchar_t* arg = argv.get()[i];
     args.emplace_back(reinterpret_cast<const char16_t*>(arg), wcslen(arg));
   }
-  return ParseCountdownOptions(args, ExactGbk);
+  return args;
+}
+
+OptionsOutcome ReadCommandLineOptions() {
+  return ParseCountdownOptions(CommandLineArguments(), ExactGbk);
 }
 
 int ShowOptionsBox(const OptionsOutcome& outcome) {

@@ -142,4 +142,9 @@ inline constexpr char kBadFullscreen[] =
     "\xAA hide "
     "\xBB\xF2 show\xA3\xA9\xA3\xBA";  // 无法识别的全屏设置（应为 hide 或 show）：
 
+// The box when --startup cannot write or remove its shortcut: this line, the folder, the reason.
+inline constexpr char kStartupFailed[] =
+    "\xCE\xDE\xB7\xA8\xD4\xDA\xC6\xF4\xB6\xAF\xCE\xC4\xBC\xFE\xBC\xD0\xD6\xD0\xD0\xB4\xC8\xEB\xBB"
+    "\xF2\xC9\xBE\xB3\xFD\xBF\xEC\xBD\xDD\xB7\xBD\xCA\xBD\xA3\xBA";  // 无法在启动文件夹中写入或删除快捷方式：
+
 }  // namespace pellomi::texts

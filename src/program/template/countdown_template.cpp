@@ -106,7 +106,8 @@ WindowTemplate BuildCountdownTemplate(HandlerResolver resolve) {
                      {kEventTimeChanged, resolve("OnClockChanged")},
                      {kEventResumed, resolve("OnClockChanged")},
                      {kEventDisplayChanged, resolve("OnDisplayChanged")},
-                     {kEventDpiChanged, resolve("OnDpiChanged")}};
+                     {kEventDpiChanged, resolve("OnDpiChanged")},
+                     {kEventDataReceived, resolve("OnSecondStart")}};
   t.units.push_back(std::move(window));
 
   UnitRecord timer = Component(UnitKind::kTimer, units::kTimer, kTimerName, 232, 8, 32, 32, false);
@@ -146,7 +147,8 @@ std::string_view MenuCaption(UnitId item) {
 
 std::vector<std::string_view> CountdownHandlerNames() {
   std::vector<std::string_view> names = {"OnWindowCreated",  "OnTrayEvent",  "OnClockChanged",
-                                         "OnDisplayChanged", "OnDpiChanged", "OnTimer"};
+                                         "OnDisplayChanged", "OnDpiChanged", "OnTimer",
+                                         "OnSecondStart"};
   for (const MenuItemDef& def : kMenuItems) {
     if (def.handler != nullptr) names.push_back(def.handler);
   }

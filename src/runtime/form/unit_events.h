@@ -22,6 +22,8 @@ inline constexpr int kEventDisplayChanged = 15;
 // again from the template for the new DPI; what handlers did to the old layout (a region, a
 // place on the screen) is theirs to do again.
 inline constexpr int kEventDpiChanged = 16;
+// Another process sent the window a block of data (form/received_data.h); no arguments.
+inline constexpr int kEventDataReceived = 17;
 
 // The timer unit's one event: its interval has elapsed.
 inline constexpr int kEventTimerElapsed = 0;

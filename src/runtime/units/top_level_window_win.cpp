@@ -2,6 +2,7 @@
 
 #include "form/display_scale.h"
 #include "form/event_loop_win.h"
+#include "form/received_data.h"
 #include "form/unit_events.h"
 #include "form/unit_notifications.h"
 #include "form/window_dpi_win.h"
@@ -252,6 +253,15 @@ void TopLevelWindow::OnClose() {
   DestroyNow();
 }
 
+LRESULT TopLevelWindow::ReceiveData(const COPYDATASTRUCT& data) {
+  // The system has copied the block into this process for the length of this message.
+  const std::span<const std::byte> bytes(static_cast<const std::byte*>(data.lpData),
+                                         data.lpData != nullptr ? data.cbData : 0);
+  ReceivedDataScope scope(bytes);
+  FireEvent(id_, 0, kEventDataReceived, 0, nullptr);
+  return scope.Accepted() ? TRUE : FALSE;
+}
+
 void TopLevelWindow::OnDestroy() {
   FireEvent(id_, 0, kEventDestroyed, 0, nullptr);
   menuBar_.Reset();  // off the window while its handle is valid, then destroyed
@@ -293,6 +303,8 @@ LRESULT TopLevelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_COPYDATA:
+      return ReceiveData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC) FireEvent(id_, 0, kEventResumed, 0, nullptr);
       break;  // the default answer grants every request

@@ -50,6 +50,7 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
   void OnCommand(WPARAM wParam);
   void OnClose();
   void OnDestroy();
+  LRESULT ReceiveData(const COPYDATASTRUCT& data);
   void CarryOutDestroy();
   void DestroyNow();
   void ApplyWindowState();

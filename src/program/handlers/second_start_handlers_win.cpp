@@ -1,0 +1,42 @@
+// A second start's request, carried out by the running widget.
+#include "handlers/second_start_handlers.h"
+
+#include "form/received_data.h"
+#include "handlers/widget_handlers.h"
+#include "handlers/window_created_handler.h"
+#include "options/second_start.h"
+
+namespace pellomi {
+
+// The three below keep the choice where the start-up reads it; the placement and the full-screen
+// step aside take it from there.
+void ApplySecondStartScreen(std::int32_t screen) {
+  ActiveCountdownOptions().screen = screen;
+}
+
+void ApplySecondStartSize(std::int32_t sizePercent) {
+  ActiveCountdownOptions().sizePercent = sizePercent;
+}
+
+void ApplySecondStartFullscreen(FullscreenMode mode) {
+  ActiveCountdownOptions().fullscreen = mode;
+}
+
+void ApplySecondStartPosition(PlacementPreset preset) {
+  ActiveCountdownOptions().position = preset;
+  PlaceWindowInitiallyAt(preset);
+}
+
+void OnSecondStart(int, const std::int32_t*) {
+  const std::optional<SecondStartRequest> request = DecodeSecondStart(ReceivedData());
+  // Another widget's request (a name that happens to hash alike) is left to its sender.
+  if (!request || request->identity != WidgetIdentity(ActiveCountdownOptions())) return;
+  AcceptReceivedData();
+  if (request->screen) ApplySecondStartScreen(*request->screen);
+  if (request->sizePercent) ApplySecondStartSize(*request->sizePercent);
+  if (request->fullscreen) ApplySecondStartFullscreen(*request->fullscreen);
+  if (request->position) ApplySecondStartPosition(*request->position);
+  OnShowMainWindow(0, nullptr);
+}
+
+}  // namespace pellomi
