@@ -6,6 +6,7 @@
 
 #include "form/event_loop_win.h"
 #include "form/runtime_state.h"
+#include "form/window_dpi_win.h"
 #include "handlers/handler_table.h"
 #include "handlers/window_created_handler.h"
 #include "options/command_line_win.h"
@@ -29,7 +30,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // Bad arguments end the program before any window or tray icon exists.
   const OptionsOutcome options = ReadCommandLineOptions();
   if (!std::holds_alternative<CountdownOptions>(options)) return ShowOptionsBox(options);
-  UseCountdownOptions(std::get<CountdownOptions>(options));
+  const CountdownOptions& chosen = std::get<CountdownOptions>(options);
+  UseCountdownOptions(chosen);
+  SetLayoutPercent(static_cast<std::uint32_t>(chosen.sizePercent.value_or(100)));
   InitRuntime({BuildCountdownTemplate, ResolveProgramHandler});
   // All arithmetic relies on round-to-nearest with every exception masked.
   std::fesetenv(FE_DFL_ENV);

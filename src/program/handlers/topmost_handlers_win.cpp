@@ -1,4 +1,5 @@
 // Always-on-top on request; the timer tick, which re-asserts it and keeps the count current.
+#include "handlers/step_aside_win.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
 #include "handlers/window_handler_support.h"
@@ -22,6 +23,7 @@ void OnTimer(int, const std::int32_t*) {
     SetWindowProperty(kWindowPropAlwaysOnTop, 1);
   }
   RecountOnNewDay();
+  StepAsideForFullScreen();
 }
 
 }  // namespace pellomi

@@ -9,6 +9,8 @@ namespace pellomi {
 // The command line's choices, taken before the window is loaded (the default target and the
 // product name until then).
 void UseCountdownOptions(const CountdownOptions& options);
+// The choices taken by UseCountdownOptions.
+const CountdownOptions& ChosenCountdownOptions();
 
 void OnWindowCreated(int argCount, const std::int32_t* args);
 

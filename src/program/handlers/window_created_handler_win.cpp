@@ -38,6 +38,10 @@ void UseCountdownOptions(const CountdownOptions& options) {
   Options() = options;
 }
 
+const CountdownOptions& ChosenCountdownOptions() {
+  return Options();
+}
+
 void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
   if (const std::optional<PlacementPreset> position = Options().position) {
     PlaceWindowInitiallyAt(*position);
