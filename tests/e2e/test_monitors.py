@@ -1,5 +1,5 @@
 """Two monitors (an Xorg dummy server): --screen, a tray move on that monitor, the monitor
-disconnected and connected again, and a monitor left of the primary."""
+disconnected and connected again, a monitor left of the primary, and a taskbar's work area."""
 
 import unittest
 
@@ -39,8 +39,12 @@ class SecondMonitorTest(unittest.TestCase):
 
 
 class LeftOfPrimaryTest(unittest.TestCase):
+    """The second monitor left of the primary, which has a 40-pixel taskbar at the bottom."""
+
     def setUp(self):
-        self.desk = xorg_desk.XorgDesk(second_left=-1280)
+        # _NET_WORKAREA is x, y, width, height from the X root's corner, which is the left
+        # monitor's: the primary starts 1280 pixels in.
+        self.desk = xorg_desk.XorgDesk(second_left=-1280, primary_work="1280, 0, 1920, 1040")
         self.addCleanup(self.desk.close)
         self.widget = harness.Widget(f"{type(self).__name__}.{self._testMethodName}")
         self.addCleanup(self.widget.stop)
@@ -49,6 +53,12 @@ class LeftOfPrimaryTest(unittest.TestCase):
         self.widget.start("--screen=1")
         state = self.widget.wait_for(lambda s: s["visible"], 5, "shown")
         self.assertEqual(self.widget.rect(state), (-1280 + 490, 10, 300, 120),
+                         f"{state} on {self.desk.monitors}")
+
+    def test_bottom_position_sits_above_the_taskbar(self):
+        self.widget.start("--position", "右下角")
+        state = self.widget.wait_for(lambda s: s["visible"], 5, "shown")
+        self.assertEqual(self.widget.rect(state), (1920 - 310, 1040 - 130, 300, 120),
                          f"{state} on {self.desk.monitors}")
 
 

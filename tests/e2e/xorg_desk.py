@@ -2,6 +2,7 @@
 a free display (Xvfb gives Wine one monitor only), its outputs laid out with xrandr, and a fresh
 wineserver on it. Everything started here is ended by close()."""
 
+import json
 import os
 import pathlib
 import subprocess
@@ -45,9 +46,10 @@ def _free_display():
 
 class XorgDesk:
     """`second_left`: the second monitor's left edge (1920 beside the primary, -1280 left of
-    it). The previous DISPLAY comes back on close()."""
+    it); `primary_work`: the primary's work area as a desktop panel announces it
+    (_NET_WORKAREA: "x, y, width, height" from the X root's top-left corner). The previous DISPLAY comes back on close()."""
 
-    def __init__(self, second_left=1920):
+    def __init__(self, second_left=1920, primary_work=None):
         self._old_display = os.environ.get("DISPLAY")
         self._dir = tempfile.TemporaryDirectory(prefix="pellomi-xorg-")
         config = pathlib.Path(self._dir.name) / "xorg.conf"
@@ -64,6 +66,13 @@ class XorgDesk:
             self._xrandr("--output", "DUMMY0", "--mode", "1920x1080", "--pos", "0x0", "--primary",
                          "--output", "DUMMY1", "--mode", SECOND_MODE[0], "--pos",
                          f"{second_left}x0")
+            # A full query makes the server probe its outputs again; Wine asks only for the
+            # current resources, which lag behind until then.
+            self._xrandr("--listmonitors")
+            if primary_work:
+                subprocess.run(["xprop", "-display", self.display, "-root", "-f", "_NET_WORKAREA",
+                                "32c", "-set", "_NET_WORKAREA", primary_work], check=True,
+                               capture_output=True, timeout=10)
             os.environ["DISPLAY"] = self.display
             self.monitors = self._fresh_wineserver_seeing(2)
         except BaseException:
@@ -90,14 +99,10 @@ class XorgDesk:
         seen = None
         for _ in range(3):
             restart_wineserver()
-            probe = harness.Probe(harness._env("PELLOMI_PROBE"),
-                                  pathlib.Path(self._dir.name) / "probe.log")
-            try:
-                seen = probe.ask("screen")
-            finally:
-                probe.close()
+            seen = json.loads(harness.run(["wine", harness._env("PELLOMI_PROBE"), "screen"]))
             if seen.get("monitors") == count:
                 return seen["monitor_list"]
+            time.sleep(0.5)
         raise AssertionError(f"Wine sees {seen} on {self.display}, not {count} monitors")
 
     def close(self):
