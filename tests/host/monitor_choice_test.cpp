@@ -51,5 +51,22 @@ TEST(ChosenMonitor, NumbersByLeftThenTopAndFallsBackToThePrimary) {
   EXPECT_EQ(MonitorNumbering(stacked), (std::vector<std::size_t>{1, 2, 0}));
 }
 
+TEST(UsableWorkArea, TheReportedOneWithinItsMonitor) {
+  const ScreenArea monitor{0, 0, 1280, 720};
+  struct Case {
+    ScreenArea work, usable;
+  };
+  const Case cases[] = {
+      {{0, 0, 1280, 680}, {0, 0, 1280, 680}},    // a taskbar at the bottom
+      {{0, 40, 1280, 720}, {0, 40, 1280, 720}},  // at the top
+      {{0, 0, 1280, 1060}, {0, 0, 1280, 720}},   // left from a larger mode
+      {{1280, 0, 1920, 720}, monitor},           // nothing of it on the monitor
+      {{0, 0, 0, 0}, monitor},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(UsableWorkArea({monitor, c.work, true}), c.usable) << c.work.bottom;
+  }
+}
+
 }  // namespace
 }  // namespace pellomi

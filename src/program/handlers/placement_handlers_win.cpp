@@ -32,8 +32,9 @@ std::uint32_t MarginDpiOn(const DeskMonitor& monitor) {
 }
 
 void MoveToPreset(PlacementPreset preset, const DeskMonitor& monitor) {
-  const ScreenPoint point = PresetPosition(preset, monitor.facts.work, WindowProperty(kPropWidth),
-                                           WindowProperty(kPropHeight), MarginDpiOn(monitor));
+  const ScreenPoint point =
+      PresetPosition(preset, UsableWorkArea(monitor.facts), WindowProperty(kPropWidth),
+                     WindowProperty(kPropHeight), MarginDpiOn(monitor));
   // The size is read again just before the move, as the move service expects it in full.
   MoveUnit(kCountdownWindowId, kWindowUnitId, point.x, point.y, WindowProperty(kPropWidth),
            WindowProperty(kPropHeight));

@@ -5,6 +5,15 @@
 
 namespace pellomi {
 
+ScreenArea UsableWorkArea(const MonitorFacts& monitor) {
+  const ScreenArea& m = monitor.bounds;
+  const ScreenArea& w = monitor.work;
+  const ScreenArea within{std::max(m.left, w.left), std::max(m.top, w.top),
+                          std::min(m.right, w.right), std::min(m.bottom, w.bottom)};
+  if (within.left >= within.right || within.top >= within.bottom) return m;
+  return within;
+}
+
 std::vector<std::size_t> MonitorNumbering(const std::vector<MonitorFacts>& monitors) {
   std::vector<std::size_t> order(monitors.size());
   std::iota(order.begin(), order.end(), std::size_t{0});

@@ -15,6 +15,10 @@ struct MonitorFacts {
   bool primary = false;
 };
 
+// The work area the presets use: the reported one within its monitor, or the whole monitor when
+// nothing of it lies there (a work area left stale by a change of display mode).
+ScreenArea UsableWorkArea(const MonitorFacts& monitor);
+
 // Indices into `monitors` in the order of their numbers: by left edge, then by top edge (the
 // enumeration's order breaks a tie of both).
 std::vector<std::size_t> MonitorNumbering(const std::vector<MonitorFacts>& monitors);
