@@ -6,6 +6,7 @@
 
 #include "form/event_loop_win.h"
 #include "form/runtime_state.h"
+#include "form/window_dpi_win.h"
 #include "handlers/handler_table.h"
 #include "handlers/running_widget_win.h"
 #include "handlers/window_created_handler.h"
@@ -42,6 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   RunningWidgetClaim claim(chosen);
   if (claim.HandedOver()) return 0;
   UseCountdownOptions(chosen);
+  SetLayoutPercent(static_cast<std::uint32_t>(chosen.sizePercent.value_or(100)));
   InitRuntime({BuildCountdownTemplate, ResolveProgramHandler});
   // All arithmetic relies on round-to-nearest with every exception masked.
   std::fesetenv(FE_DFL_ENV);

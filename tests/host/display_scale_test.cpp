@@ -53,3 +53,31 @@ TEST(ScaleToDpi, GeometryAndFontHeightFollowTheSameRule) {
 
 }  // namespace
 }  // namespace pellomi
+
+namespace pellomi {
+namespace {
+
+// The asked size rides on the display scale as one DPI, so window, text, margin and corners
+// all follow ScaleToDpi once.
+TEST(LayoutDpi, AskedSizeOnTopOfTheDisplayScale) {
+  struct Case {
+    std::uint32_t dpi, percent, layout;
+    std::int32_t width, height, margin, corner;  // template 300 x 120, margin 10, corner 50
+  };
+  const Case cases[] = {
+      {96, 100, 96, 300, 120, 10, 50},    {96, 200, 192, 600, 240, 20, 100},
+      {96, 50, 48, 150, 60, 5, 25},       {96, 400, 384, 1200, 480, 40, 200},
+      {144, 150, 216, 675, 270, 23, 113}, {120, 133, 160, 500, 200, 17, 83},
+      {96, 125, 120, 375, 150, 13, 63},   {0, 0, 96, 300, 120, 10, 50},  // nothing: 96, 100 %
+  };
+  for (const Case& c : cases) {
+    const std::uint32_t layout = LayoutDpi(c.dpi, c.percent);
+    EXPECT_EQ(layout, c.layout) << c.dpi << " dpi, " << c.percent << " %";
+    EXPECT_EQ(ScaleGeometry({0, 0, 300, 120}, layout), (UnitGeometry{0, 0, c.width, c.height}));
+    EXPECT_EQ(ScaleToDpi(10, layout), c.margin);
+    EXPECT_EQ(ScaleToDpi(50, layout), c.corner);
+  }
+}
+
+}  // namespace
+}  // namespace pellomi

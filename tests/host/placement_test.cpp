@@ -49,6 +49,37 @@ TEST(PresetPosition, MarginScalesWithTheWindowsDpi) {
             (ScreenPoint{490, 10}));
 }
 
+// A monitor's work area, anywhere on the virtual screen: the same places relative to its corner
+// as on a screen of its size, truncation included.
+TEST(PresetPosition, TakesPlacesWithinAWorkArea) {
+  struct Case {
+    PlacementPreset preset;
+    ScreenArea area;
+    std::int32_t width, height;
+    std::uint32_t dpi;
+    ScreenPoint at;
+  };
+  using P = PlacementPreset;
+  const Case cases[] = {
+      {P::kTopCenter, {1024, 0, 1824, 600}, 300, 120, 96, {1274, 10}},
+      {P::kBottomRight, {1024, 0, 1824, 600}, 300, 120, 96, {1514, 470}},
+      {P::kTopLeft, {-800, 0, 0, 600}, 300, 120, 96, {-790, 10}},
+      {P::kTopCenter, {-801, -50, 0, 550}, 301, 120, 96, {-551, -40}},   // -250 from -801
+      {P::kBottomCenter, {0, 0, 1920, 1040}, 300, 120, 96, {810, 910}},  // 40-pixel taskbar
+      {P::kBottomLeft, {0, 48, 1920, 1080}, 300, 120, 96, {10, 950}},    // taskbar on top
+      {P::kTopRight, {-1920, 0, 0, 1080}, 450, 180, 144, {-465, 15}},
+      {P::kTopCenter, {0, 0, 1024, 768}, 600, 240, 192, {212, 20}},  // --size 200 at 96 DPI
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PresetPosition(c.preset, c.area, c.width, c.height, c.dpi), c.at)
+        << c.area.left << "," << c.area.top;
+    if (c.area.left == 0 && c.area.top == 0) {
+      EXPECT_EQ(PresetPosition(c.preset, c.area.right, c.area.bottom, c.width, c.height, c.dpi),
+                c.at);
+    }
+  }
+}
+
 TEST(PositionChecks, CheckedPresetIsTheOneWhoseItemCarriesTheMark) {
   for (PlacementPreset preset : {PlacementPreset::kTopLeft, PlacementPreset::kTopCenter,
                                  PlacementPreset::kTopRight, PlacementPreset::kBottomLeft,

@@ -27,6 +27,12 @@ int RunBroadcastTaskbarCreated(const ProbeArgs& args);
 // Helper windows that stay until the probe is killed (or --lifetime ms passes).
 int RunTopmostWindow(const ProbeArgs& args);
 int RunClickTarget(const ProbeArgs& args);
+// In the foreground: borderless (a full-screen program when --rect is a monitor) or, with
+// --caption, an ordinary window shown maximised.
+int RunFrontWindow(const ProbeArgs& args);
+// Detaches a monitor (--detach) or attaches it at --rect, then applies the change, as Windows'
+// display settings do.
+int RunMonitorChange(const ProbeArgs& args);
 
 // Shared look-ups.
 HWND WaitForWindow(const ProbeArgs& args, DWORD default_timeout_ms);

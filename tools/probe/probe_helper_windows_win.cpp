@@ -47,8 +47,14 @@ LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   }
 }
 
+struct HelperLook {
+  DWORD style = WS_POPUP;
+  int show = SW_SHOWNOACTIVATE;
+  bool foreground = false;  // taken to the front as a program the user started would be
+};
+
 int RunHelperWindow(const ProbeArgs& args, const wchar_t* default_title, DWORD exstyle,
-                    COLORREF default_colour) {
+                    COLORREF default_colour, HelperLook look = {}) {
   RECT rect{};
   if (!args.GetRect(L"rect", rect)) {
     PrintLine(
@@ -66,13 +72,14 @@ int RunHelperWindow(const ProbeArgs& args, const wchar_t* default_title, DWORD e
   const std::wstring title = args.Get(L"title", default_title);
   platform::UniqueWindow window(
       CreateWindowExW(exstyle | WS_EX_TOOLWINDOW, window_class.lpszClassName, title.c_str(),
-                      WS_POPUP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                      nullptr, nullptr, window_class.hInstance, nullptr));
+                      look.style, rect.left, rect.top, rect.right - rect.left,
+                      rect.bottom - rect.top, nullptr, nullptr, window_class.hInstance, nullptr));
   if (!window) {
     PrintLine(JsonBuilder::Object().Add("error", L"CreateWindowExW failed").Str());
     return 1;
   }
-  ShowWindow(window.Get(), SW_SHOWNOACTIVATE);
+  ShowWindow(window.Get(), look.show);
+  if (look.foreground) SetForegroundWindow(window.Get());
   if (args.Has(L"bottom")) {
     SetWindowPos(window.Get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
@@ -107,6 +114,18 @@ int RunClickTarget(const ProbeArgs& args) {
     return 2;
   }
   return RunHelperWindow(args, L"pellomi-probe-target", 0, RGB(0, 160, 0));
+}
+
+int RunFrontWindow(const ProbeArgs& args) {
+  HelperLook look;
+  look.foreground = true;
+  if (args.Has(L"caption")) {
+    look.style = WS_OVERLAPPEDWINDOW;  // keeps WS_CAPTION while maximised
+    look.show = SW_SHOWMAXIMIZED;
+  } else {
+    look.show = SW_SHOW;
+  }
+  return RunHelperWindow(args, L"pellomi-probe-front", 0, RGB(40, 40, 40), look);
 }
 
 }  // namespace pellomi::probe

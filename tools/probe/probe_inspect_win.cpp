@@ -173,10 +173,57 @@ int RunDisplayMode(const ProbeArgs& args) {
   return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
 }
 
-int RunScreen(const ProbeArgs&) {
+// Windows' "Disconnect this display" and its return: the change is stored for the device with
+// CDS_NORESET, then applied for all at once, so that every program gets WM_DISPLAYCHANGE.
+int RunMonitorChange(const ProbeArgs& args) {
+  const std::wstring device = args.Get(L"device");
+  DEVMODEW mode{};
+  mode.dmSize = sizeof mode;
+  mode.dmFields = DM_POSITION | DM_PELSWIDTH | DM_PELSHEIGHT;
+  RECT rect{};
+  if (!args.Has(L"detach")) {
+    if (!args.GetRect(L"rect", rect)) {
+      PrintLine(JsonBuilder::Object().Add("error", L"--detach or --rect l,t,w,h").Str());
+      return 2;
+    }
+    mode.dmPosition = POINTL{rect.left, rect.top};
+    mode.dmPelsWidth = static_cast<DWORD>(rect.right - rect.left);
+    mode.dmPelsHeight = static_cast<DWORD>(rect.bottom - rect.top);
+  }
+  const LONG stored = ChangeDisplaySettingsExW(device.c_str(), &mode, nullptr,
+                                               CDS_UPDATEREGISTRY | CDS_NORESET, nullptr);
+  const LONG applied = ChangeDisplaySettingsExW(nullptr, nullptr, nullptr, 0, nullptr);
   PrintLine(JsonBuilder::Object()
+                .Add("stored", std::int64_t{stored})
+                .Add("applied", std::int64_t{applied})
+                .Add("monitors", GetSystemMetrics(SM_CMONITORS))
+                .Str());
+  return stored == DISP_CHANGE_SUCCESSFUL && applied == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoW(monitor, &info)) {
+    reinterpret_cast<JsonBuilder*>(data)->PushRaw(
+        JsonBuilder::Object()
+            .AddRaw("rect", JsonRect(info.rcMonitor))
+            .AddRaw("work", JsonRect(info.rcWork))
+            .Add("primary", (info.dwFlags & MONITORINFOF_PRIMARY) != 0)
+            .Str());
+  }
+  return TRUE;
+}
+
+int RunScreen(const ProbeArgs&) {
+  JsonBuilder monitors = JsonBuilder::Array();
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  PrintLine(JsonBuilder::Object()
+                .AddRaw("monitor_list", monitors.Str())
                 .Add("width", GetSystemMetrics(SM_CXSCREEN))
                 .Add("height", GetSystemMetrics(SM_CYSCREEN))
+                .Add("monitors", GetSystemMetrics(SM_CMONITORS))
+                .AddRaw("foreground", JsonHandle(GetForegroundWindow()))
                 .Str());
   return 0;
 }

@@ -37,6 +37,10 @@ const CommandEntry kCommands[] = {
      "broadcast-taskbar-created", false},
     {L"topmost-window", pellomi::probe::RunTopmostWindow,
      "topmost-window --rect l,t,w,h [--title T] [--colour 0xBBGGRR] [--lifetime ms]", true},
+    {L"front-window", pellomi::probe::RunFrontWindow,
+     "front-window --rect l,t,w,h [--caption] [--lifetime ms]", true},
+    {L"monitor-change", pellomi::probe::RunMonitorChange,
+     "monitor-change --device \\\\.\\DISPLAYn (--detach | --rect l,t,w,h)", false},
     {L"click-target", pellomi::probe::RunClickTarget,
      "click-target --rect l,t,w,h --log FILE [--bottom] [--lifetime ms]", true},
 };

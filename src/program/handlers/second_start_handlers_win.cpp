@@ -2,20 +2,27 @@
 #include "handlers/second_start_handlers.h"
 
 #include "form/received_data.h"
+#include "form/window_dpi_win.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
 #include "options/second_start.h"
+#include "template/countdown_units.h"
+#include "window_commands/window_commands_win.h"
 
 namespace pellomi {
 
-// The three below keep the choice where the start-up reads it; the placement and the full-screen
-// step aside take it from there.
+// Each keeps the choice where the start-up reads it, so that later display changes and the
+// full-screen check follow it too.
 void ApplySecondStartScreen(std::int32_t screen) {
   ActiveCountdownOptions().screen = screen;
+  OnDisplayChanged(0, nullptr);  // the checked place on the asked monitor
 }
 
 void ApplySecondStartSize(std::int32_t sizePercent) {
   ActiveCountdownOptions().sizePercent = sizePercent;
+  SetLayoutPercent(static_cast<std::uint32_t>(sizePercent));
+  // Laid out again as on a change of scale: corners made again, placed by the checked preset.
+  RelayoutWindow(kCountdownWindowId);
 }
 
 void ApplySecondStartFullscreen(FullscreenMode mode) {

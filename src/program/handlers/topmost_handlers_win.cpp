@@ -1,4 +1,5 @@
 // Always-on-top on request; the timer tick, which re-asserts it and keeps the count current.
+#include "handlers/step_aside_win.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
 #include "handlers/window_handler_support.h"
@@ -36,6 +37,7 @@ void OnTimer(int, const std::int32_t*) {
   // close the click-through widget.
   KeepTrayIconShown(kCountdownWindowId);
   RecountOnNewDay();
+  StepAsideForFullScreen();
 }
 
 }  // namespace pellomi

@@ -11,6 +11,8 @@ namespace pellomi {
 void UseCountdownOptions(const CountdownOptions& options);
 // The same choices as the widget runs by them; a second start's hooks write into them.
 CountdownOptions& ActiveCountdownOptions();
+// The choices taken by UseCountdownOptions.
+const CountdownOptions& ChosenCountdownOptions();
 
 void OnWindowCreated(int argCount, const std::int32_t* args);
 

@@ -38,6 +38,10 @@ void UseCountdownOptions(const CountdownOptions& options) {
   ActiveCountdownOptions() = options;
 }
 
+const CountdownOptions& ChosenCountdownOptions() {
+  return ActiveCountdownOptions();
+}
+
 void OnWindowCreated(int /*argCount*/, const std::int32_t* /*args*/) {
   if (const std::optional<PlacementPreset> position = ActiveCountdownOptions().position) {
     PlaceWindowInitiallyAt(*position);

@@ -3,10 +3,13 @@
 #include "commands/date_time.h"
 
 namespace pellomi {
+namespace {
 
-ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
-                           std::int32_t screenHeight, std::int32_t width, std::int32_t height,
-                           std::uint32_t dpi) {
+// Relative to the area's top-left corner, so that the truncation does not depend on where the
+// area lies on the virtual screen.
+ScreenPoint PresetWithin(PlacementPreset preset, std::int32_t screenWidth,
+                         std::int32_t screenHeight, std::int32_t width, std::int32_t height,
+                         std::uint32_t dpi) {
   const std::int32_t margin = ScaleToDpi(kScreenMargin, dpi);
   const double sw = screenWidth;
   const double sh = screenHeight;
@@ -32,6 +35,21 @@ ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
       return {right, bottom};
   }
   return {left, top};
+}
+
+}  // namespace
+
+ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
+                           std::int32_t screenHeight, std::int32_t width, std::int32_t height,
+                           std::uint32_t dpi) {
+  return PresetPosition(preset, ScreenArea{0, 0, screenWidth, screenHeight}, width, height, dpi);
+}
+
+ScreenPoint PresetPosition(PlacementPreset preset, const ScreenArea& area, std::int32_t width,
+                           std::int32_t height, std::uint32_t dpi) {
+  const ScreenPoint within =
+      PresetWithin(preset, area.right - area.left, area.bottom - area.top, width, height, dpi);
+  return {area.left + within.x, area.top + within.y};
 }
 
 UnitId PositionItemOf(PlacementPreset preset) {

@@ -30,10 +30,23 @@ struct ScreenPoint {
   bool operator==(const ScreenPoint&) const = default;
 };
 
-// The preset's top-left corner for a window of `width` x `height` on the whole primary screen
-// (taskbar included), all in device pixels, with the margin scaled to `dpi`. Computed in double
-// precision and truncated toward zero; a window larger than the screen is placed as computed,
-// partly off the screen.
+// A rectangle in virtual-screen pixels, right and bottom exclusive; a monitor left of or above
+// the primary has negative coordinates.
+struct ScreenArea {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+  bool operator==(const ScreenArea&) const = default;
+};
+
+// The preset's top-left corner for a window of `width` x `height` within `area` (a monitor's
+// work area), all in device pixels, with the margin scaled to `dpi`. Computed in double
+// precision relative to the area's corner and truncated toward zero; a window larger than the
+// area is placed as computed, partly outside it.
+ScreenPoint PresetPosition(PlacementPreset preset, const ScreenArea& area, std::int32_t width,
+                           std::int32_t height, std::uint32_t dpi = kTemplateDpi);
+// The same within (0, 0) to (screenWidth, screenHeight).
 ScreenPoint PresetPosition(PlacementPreset preset, std::int32_t screenWidth,
                            std::int32_t screenHeight, std::int32_t width, std::int32_t height,
                            std::uint32_t dpi = kTemplateDpi);

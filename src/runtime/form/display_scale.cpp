@@ -11,6 +11,12 @@ std::int32_t ScaleToDpi(std::int32_t value, std::uint32_t dpi) {
   return static_cast<std::int32_t>(rounded);
 }
 
+std::uint32_t LayoutDpi(std::uint32_t dpi, std::uint32_t percent) {
+  if (dpi == 0) dpi = kTemplateDpi;
+  if (percent == 0) percent = 100;  // nothing asked
+  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(dpi) * percent + 50) / 100);
+}
+
 UnitGeometry ScaleGeometry(const UnitGeometry& geometry, std::uint32_t dpi) {
   return {ScaleToDpi(geometry.left, dpi), ScaleToDpi(geometry.top, dpi),
           ScaleToDpi(geometry.width, dpi), ScaleToDpi(geometry.height, dpi)};

@@ -14,6 +14,11 @@ inline constexpr std::uint32_t kTemplateDpi = 96;
 // counts as 96.
 std::int32_t ScaleToDpi(std::int32_t value, std::uint32_t dpi);
 
+// The DPI a window is laid out at when the program asks for `percent` % of the usual size on a
+// display of `dpi`: dpi x percent / 100 by the same rounding, so that 100 % is the display scale
+// itself and the template's values then pass through ScaleToDpi once.
+std::uint32_t LayoutDpi(std::uint32_t dpi, std::uint32_t percent);
+
 // A unit's place and size (left, top, width, height), each value scaled by the rule.
 struct UnitGeometry {
   std::int32_t left = 0, top = 0, width = 0, height = 0;

@@ -63,7 +63,7 @@ TopLevelWindow* TopLevelWindow::Create(WindowId id, const UnitRecord& unit, HWND
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  window->dpi_ = DpiOfWindow(hwnd);
+  window->dpi_ = LayoutDpi(DpiOfWindow(hwnd), LayoutPercent());
   if (window->dpi_ != kTemplateDpi) c = creationAt(window->record_, window->dpi_);
   RECT r{};
   GetWindowRect(hwnd, &r);
@@ -300,8 +300,12 @@ LRESULT TopLevelWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       FireEvent(id_, 0, kEventDisplayChanged, 0, nullptr);
       return 0;
+    case WM_SETTINGCHANGE:
+      // The work area moved (a taskbar shown, moved or resized): placed again like a new mode.
+      if (wParam == SPI_SETWORKAREA) FireEvent(id_, 0, kEventDisplayChanged, 0, nullptr);
+      break;
     case WM_DPICHANGED:
-      ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      ChangeDpi(LayoutDpi(HIWORD(wParam), LayoutPercent()), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_COPYDATA:
       return ReceiveData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));

@@ -4,6 +4,7 @@
 
 #include "form/display_scale.h"
 #include "form/runtime_state.h"
+#include "form/window_dpi_win.h"
 #include "menu/menu_plan.h"
 #include "menu/menu_win.h"
 #include "units/top_level_window_win.h"
@@ -33,7 +34,8 @@ void ShowPopupMenu(WindowId window, WindowId menuWindow, UnitId menuUnit) {
   HWND hwnd = loaded->Hwnd();
   SetForegroundWindow(hwnd);
   // The choice is posted as WM_COMMAND, to arrive later as without TPM_RETURNCMD.
-  const int offset = ScaleToDpi(kCursorOffset, loaded->Dpi());
+  // The menu keeps the system's size: the display's DPI, not the window's asked size on top.
+  const int offset = ScaleToDpi(kCursorOffset, DpiOfWindow(hwnd));
   const UINT chosen =
       static_cast<UINT>(TrackPopupMenu(menu.Get(), TPM_RIGHTALIGN | TPM_RETURNCMD,
                                        cursor.x - offset, cursor.y - offset, 0, hwnd, nullptr));

@@ -1,6 +1,7 @@
 #include "window_commands/window_commands_win.h"
 
 #include "form/display_scale.h"
+#include "form/window_dpi_win.h"
 #include "form/window_lookup.h"
 #include "form/window_tree_win.h"
 #include "window_commands/loaded_window_win.h"
@@ -46,6 +47,14 @@ int ScreenHeight() {
 std::uint32_t WindowDpi(WindowId window) {
   const TopLevelWindow* loaded = LoadedWindow(window);
   return loaded != nullptr ? loaded->Dpi() : kTemplateDpi;
+}
+
+void RelayoutWindow(WindowId window) {
+  TopLevelWindow* loaded = LoadedWindow(window);
+  if (loaded == nullptr) return;
+  RECT place{};
+  GetWindowRect(loaded->Hwnd(), &place);
+  loaded->ChangeDpi(LayoutDpi(DpiOfWindow(loaded->Hwnd()), LayoutPercent()), place);
 }
 
 }  // namespace pellomi

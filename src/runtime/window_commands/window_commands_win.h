@@ -25,4 +25,8 @@ int ScreenHeight();
 // values (ScaleToDpi); 96 for a window that is not loaded.
 std::uint32_t WindowDpi(WindowId window);
 
+// Lays a loaded window out again at its display's DPI and the layout percent now set (after
+// SetLayoutPercent), as a change of display scale does, the display-scale event included.
+void RelayoutWindow(WindowId window);
+
 }  // namespace pellomi
