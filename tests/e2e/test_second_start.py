@@ -67,6 +67,14 @@ class SecondStartTest(harness.WidgetTestCase):
         self.assertEqual(self.widget.checked_rows(shot, menus[1], len(POSITION_ITEMS)),
                          [POSITION_ITEMS.index("左下角")], f"only 左下角 is checked: {shot}")
         self.widget.screen.keys("Escape", "Escape")
+        # A later start's --size lays the running widget out again, still at the bottom left.
+        third = self.start_again("--target", "2027/6/7", "--size", "200")
+        self.assertEqual(third.wait(timeout=15), 0)
+        doubled = (2 * harness.MARGIN, screen_height - 2 * (harness.WINDOW_HEIGHT + harness.MARGIN),
+                   2 * harness.WINDOW_WIDTH, 2 * harness.WINDOW_HEIGHT)
+        state = self.widget.wait_for(lambda s: self.widget.rect(s) == doubled, 3, "doubled")
+        self.assertEqual(self.widget.rect(state), doubled, state)
+        self.assertEqual(self.widget_pids(), {state["pid"]}, "still one widget")
 
     def test_another_title_or_date_starts_another_widget(self):
         for args in (["--target", TARGET, "--title", "期末"], ["--target", "2027/6/8"]):

@@ -39,6 +39,10 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
   void Show();
   void HonourWindowStateAtNextShow() { firstShowPending_ = true; }
 
+  // Lays the window out for `dpi` from the template's sizes at the place `suggested` gives, then
+  // raises the display-scale event (WM_DPICHANGED, and a change of the asked size).
+  void ChangeDpi(std::uint32_t dpi, const RECT& suggested);
+
   // Destruction through the deferred message (or at once).
   void RequestDestroy(bool atOnce);
 
@@ -55,7 +59,6 @@ class TopLevelWindow final : public WindowedUnit, public WindowObject {
   void DestroyNow();
   void ApplyWindowState();
   void ApplyAlwaysOnTop();
-  void ChangeDpi(std::uint32_t dpi, const RECT& suggested);
 
   WindowId id_;
   WindowRecord record_;
