@@ -2,6 +2,7 @@
 // read outside the data it was given.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -38,6 +39,7 @@ struct Entry {
   std::uint8_t colours;
   std::uint16_t bitCount;
   std::int32_t headerHeight = -1;  // -1: twice the width
+  bool png = false;                // the image is a PNG file rather than a bitmap
 };
 
 // A file with one small image per entry; each image is a bitmap header plus a few bytes, and its
@@ -59,13 +61,18 @@ Bytes MakeIco(const std::vector<Entry>& entries, std::uint16_t type = 1) {
     PutU32(out, dir + 8, imageSize);
     PutU32(out, dir + 12, static_cast<std::uint32_t>(offset));
     const int width = e.width == 0 ? 256 : e.width;
+    out[offset + 40] = static_cast<std::uint8_t>(i);
+    if (e.png) {
+      const std::uint8_t signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+      std::copy(std::begin(signature), std::end(signature), out.begin() + offset);
+      continue;
+    }
     PutU32(out, offset, 40);
     PutU32(out, offset + 4, static_cast<std::uint32_t>(width));
     PutU32(out, offset + 8,
            static_cast<std::uint32_t>(e.headerHeight == -1 ? 2 * width : e.headerHeight));
     PutU16(out, offset + 12, 1);
     PutU16(out, offset + 14, e.bitCount);
-    out[offset + 40] = static_cast<std::uint8_t>(i);
   }
   return out;
 }
@@ -74,51 +81,61 @@ int ChosenIndex(const IcoImagePlan& plan) {
   return plan.image[40];
 }
 
-TEST(IcoReaderChoice, TrueColourEntriesAlwaysGiveTheLast) {
-  const Bytes ico = MakeIco({{16, 0, 32}, {32, 0, 32}, {48, 0, 32}});
-  for (bool wantLarge : {false, true}) {
-    const auto plan = PlanIconFromIco(ico.data(), ico.size(), wantLarge);
-    ASSERT_TRUE(plan.has_value());
-    EXPECT_EQ(ChosenIndex(*plan), 2);
-    EXPECT_EQ(plan->cx, 48);
-    EXPECT_EQ(plan->cy, 48);
-    EXPECT_EQ(plan->bitCount, 32);
+// The entry nearest the wanted size among those of 16 colours or more, where a stored count of 0
+// means 256 or more (true colour); ties go to the larger; no qualifying entry gives the last.
+TEST(IcoReaderChoice, NearestQualifyingEntryToTheWantedSize) {
+  const std::vector<Entry> trueColour = {{16, 0, 32}, {32, 0, 32}, {48, 0, 32}};
+  const std::vector<Entry> withPng = {{16, 0, 32}, {24, 0, 32}, {0, 0, 32, -1, true}};
+  struct Case {
+    std::vector<Entry> entries;
+    int wanted;
+    int index;  // expected entry
+    std::int32_t cx;
+    std::uint16_t bitCount;
+    bool png;
+  };
+  const Case cases[] = {
+      {trueColour, 16, 0, 16, 32, false},
+      {trueColour, 32, 1, 32, 32, false},
+      {trueColour, 48, 2, 48, 32, false},
+      {trueColour, 20, 0, 16, 32, false},
+      {trueColour, 24, 1, 32, 32, false},  // halfway: the larger
+      {trueColour, 40, 2, 48, 32, false},
+      {trueColour, 256, 2, 48, 32, false},
+      {withPng, 20, 1, 24, 32, false},
+      {withPng, 256, 2, 256, 32, true},  // stored as 0: 256 pixels, kept as PNG
+      {withPng, 200, 2, 256, 32, true},
+      {{{32, 16, 4}, {16, 16, 4}}, 16, 1, 16, 4, false},
+      {{{32, 16, 4}, {16, 16, 4}}, 32, 0, 32, 4, false},
+      {{{16, 16, 4}, {16, 0, 32}}, 16, 0, 16, 4, false},               // of equal widths, the first
+      {{{16, 15, 4}, {32, 2, 1}, {48, 0, 32}}, 16, 2, 48, 32, false},  // too few colours
+      {{{16, 15, 4}, {32, 2, 1}}, 16, 1, 32, 1, false},                // none qualifies: the last
+  };
+  for (const Case& c : cases) {
+    const Bytes ico = MakeIco(c.entries);
+    const auto plan = PlanIconFromIco(ico.data(), ico.size(), c.wanted);
+    ASSERT_TRUE(plan.has_value()) << c.wanted;
+    EXPECT_EQ(ChosenIndex(*plan), c.index) << c.wanted << " of " << c.entries.size();
+    EXPECT_EQ(plan->cx, c.cx) << c.wanted;
+    EXPECT_EQ(plan->cy, c.cx) << c.wanted;
+    EXPECT_EQ(plan->bitCount, c.bitCount) << c.wanted;
+    EXPECT_EQ(plan->png, c.png) << c.wanted;
   }
-}
-
-TEST(IcoReaderChoice, SixteenColourEntriesFollowTheWantedWidth) {
-  const Bytes ico = MakeIco({{32, 16, 4}, {16, 16, 4}});
-  const auto small = PlanIconFromIco(ico.data(), ico.size(), false);
-  ASSERT_TRUE(small.has_value());
-  EXPECT_EQ(ChosenIndex(*small), 1);
-  EXPECT_EQ(small->cx, 16);
-  EXPECT_EQ(small->bitCount, 4);
-  const auto large = PlanIconFromIco(ico.data(), ico.size(), true);
-  ASSERT_TRUE(large.has_value());
-  EXPECT_EQ(ChosenIndex(*large), 0);
-  EXPECT_EQ(large->cx, 32);
-}
-
-TEST(IcoReaderChoice, FewerThanSixteenColoursDoNotQualify) {
-  const Bytes ico = MakeIco({{16, 15, 4}, {32, 2, 1}, {48, 0, 32}});
-  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
-  ASSERT_TRUE(plan.has_value());
-  EXPECT_EQ(ChosenIndex(*plan), 2);
 }
 
 TEST(IcoReaderChoice, ScanStopsAtTheMatchEvenIfLaterEntriesAreMissing) {
   Bytes ico = MakeIco({{16, 16, 4}});
   PutU16(ico, 4, 5);  // claims five entries; only the first is there
-  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
+  const auto plan = PlanIconFromIco(ico.data(), ico.size(), 16);
   ASSERT_TRUE(plan.has_value());
   EXPECT_EQ(ChosenIndex(*plan), 0);
-  // Without a match the scan goes on and runs into the missing entries.
-  EXPECT_FALSE(PlanIconFromIco(ico.data(), ico.size(), true).has_value());
+  // Without an exact match the scan goes on and runs into the missing entries.
+  EXPECT_FALSE(PlanIconFromIco(ico.data(), ico.size(), 32).has_value());
 }
 
 TEST(IcoReaderSize, SpanAndRequestedSizeComeFromTheImage) {
   Bytes ico = MakeIco({{32, 0, 32, 65}});
-  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
+  const auto plan = PlanIconFromIco(ico.data(), ico.size(), 16);
   ASSERT_TRUE(plan.has_value());
   EXPECT_EQ(plan->image, ico.data() + GetU32(ico, 18));
   EXPECT_EQ(plan->size, GetU32(ico, 14));
@@ -128,27 +145,27 @@ TEST(IcoReaderSize, SpanAndRequestedSizeComeFromTheImage) {
 
 TEST(IcoReaderSize, CursorFilesAreReadLikeIcons) {
   const Bytes cur = MakeIco({{32, 0, 32}}, 2);
-  EXPECT_TRUE(PlanIconFromIco(cur.data(), cur.size(), false).has_value());
+  EXPECT_TRUE(PlanIconFromIco(cur.data(), cur.size(), 16).has_value());
 }
 
 TEST(IcoReaderMalformed, BadHeadersGiveNothing) {
   const Bytes good = MakeIco({{16, 0, 32}});
-  EXPECT_FALSE(PlanIconFromIco(nullptr, 100, false).has_value());
-  EXPECT_FALSE(PlanIconFromIco(good.data(), 0, false).has_value());
+  EXPECT_FALSE(PlanIconFromIco(nullptr, 100, 16).has_value());
+  EXPECT_FALSE(PlanIconFromIco(good.data(), 0, 16).has_value());
 
   Bytes reserved = good;
   PutU16(reserved, 0, 1);
-  EXPECT_FALSE(PlanIconFromIco(reserved.data(), reserved.size(), false).has_value());
+  EXPECT_FALSE(PlanIconFromIco(reserved.data(), reserved.size(), 16).has_value());
 
   for (std::uint16_t type : {0, 3, 0xFFFF}) {
     Bytes bad = good;
     PutU16(bad, 2, type);
-    EXPECT_FALSE(PlanIconFromIco(bad.data(), bad.size(), false).has_value()) << type;
+    EXPECT_FALSE(PlanIconFromIco(bad.data(), bad.size(), 16).has_value()) << type;
   }
 
   Bytes none = good;
   PutU16(none, 4, 0);
-  EXPECT_FALSE(PlanIconFromIco(none.data(), none.size(), false).has_value());
+  EXPECT_FALSE(PlanIconFromIco(none.data(), none.size(), 16).has_value());
 }
 
 TEST(IcoReaderMalformed, ImagesOutsideTheDataGiveNothing) {
@@ -171,7 +188,7 @@ TEST(IcoReaderMalformed, ImagesOutsideTheDataGiveNothing) {
       setImage(0, 22),
   };
   for (const Bytes& bad : cases) {
-    EXPECT_FALSE(PlanIconFromIco(bad.data(), bad.size(), false).has_value())
+    EXPECT_FALSE(PlanIconFromIco(bad.data(), bad.size(), 16).has_value())
         << "size " << GetU32(bad, 14) << " offset " << GetU32(bad, 18);
   }
 }
@@ -179,11 +196,11 @@ TEST(IcoReaderMalformed, ImagesOutsideTheDataGiveNothing) {
 TEST(IcoReaderMalformed, HeadersWithoutAHeightGiveNothing) {
   for (std::int32_t height : {0, -32, INT32_MIN}) {
     const Bytes ico = MakeIco({{16, 0, 32, height}});
-    EXPECT_FALSE(PlanIconFromIco(ico.data(), ico.size(), false).has_value()) << height;
+    EXPECT_FALSE(PlanIconFromIco(ico.data(), ico.size(), 16).has_value()) << height;
   }
   Bytes negativeWidth = MakeIco({{16, 0, 32}});
   PutU32(negativeWidth, 26, 0xFFFFFFF0u);
-  EXPECT_FALSE(PlanIconFromIco(negativeWidth.data(), negativeWidth.size(), false).has_value());
+  EXPECT_FALSE(PlanIconFromIco(negativeWidth.data(), negativeWidth.size(), 16).has_value());
 }
 
 // Every prefix of a valid file lives in a buffer of exactly its own size, so the sanitizer sees
@@ -192,8 +209,8 @@ TEST(IcoReaderMalformed, EveryTruncationIsSafe) {
   const Bytes full = MakeIco({{32, 16, 4}, {16, 16, 4}, {48, 0, 32}});
   for (std::size_t length = 0; length < full.size(); ++length) {
     const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
-    for (bool wantLarge : {false, true}) {
-      const auto plan = PlanIconFromIco(cut.data(), cut.size(), wantLarge);
+    for (int wanted : {16, 32}) {
+      const auto plan = PlanIconFromIco(cut.data(), cut.size(), wanted);
       if (plan) {
         EXPECT_GE(plan->image, cut.data());
         EXPECT_LE(plan->image + plan->size, cut.data() + cut.size());
@@ -202,7 +219,7 @@ TEST(IcoReaderMalformed, EveryTruncationIsSafe) {
   }
   // The directory alone (no images) gives nothing.
   const Bytes directoryOnly(full.begin(), full.begin() + 6 + 3 * 16);
-  EXPECT_FALSE(PlanIconFromIco(directoryOnly.data(), directoryOnly.size(), false).has_value());
+  EXPECT_FALSE(PlanIconFromIco(directoryOnly.data(), directoryOnly.size(), 16).has_value());
 }
 
 Bytes ReadEmbeddedIcon() {
@@ -235,7 +252,7 @@ TEST(EmbeddedIcon, HasTheStoredLayout) {
   EXPECT_EQ(GetU32(ico, 42), 262144u);
   for (std::size_t at = 46; at < 62; at += 4) EXPECT_EQ(GetU32(ico, at), 0u) << at;
 
-  const auto plan = PlanIconFromIco(ico.data(), ico.size(), false);
+  const auto plan = PlanIconFromIco(ico.data(), ico.size(), 16);
   ASSERT_TRUE(plan.has_value());
   EXPECT_EQ(plan->cx, 256);
   EXPECT_EQ(plan->cy, 256);

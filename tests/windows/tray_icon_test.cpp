@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/typed_value.h"
@@ -39,7 +40,7 @@ IconSize SizeOf(HICON icon) {
 }
 
 UniqueIcon EmbeddedIcon() {
-  return IconFromIcoBytes(kHourglassIco, kHourglassIco_size, false);
+  return IconFromIcoBytes(kHourglassIco, kHourglassIco_size, 256);
 }
 
 // A true-colour ICO with square entries of the given widths.
@@ -89,20 +90,23 @@ TEST(IconFromIcoBytesTest, EmbeddedIconIsTwoHundredFiftySixSquare) {
   EXPECT_EQ(Icons::live, before);
 }
 
-TEST(IconFromIcoBytesTest, TrueColourFileGivesItsLastEntry) {
+// True-colour entries store 0 colours (256 or more): they qualify, and the nearest size wins.
+TEST(IconFromIcoBytesTest, TrueColourFileGivesItsNearestEntry) {
   const std::vector<unsigned char> ico = MakeTrueColourIco({16, 32, 48});
-  UniqueIcon icon = IconFromIcoBytes(ico.data(), ico.size(), false);
-  ASSERT_TRUE(icon);
-  EXPECT_EQ(SizeOf(icon.Get()).width, 48);
+  for (const auto& [wanted, width] : {std::pair{16, 16}, {20, 16}, {32, 32}, {256, 48}}) {
+    UniqueIcon icon = IconFromIcoBytes(ico.data(), ico.size(), wanted);
+    ASSERT_TRUE(icon) << wanted;
+    EXPECT_EQ(SizeOf(icon.Get()).width, width) << wanted;
+  }
 }
 
 TEST(IconFromIcoBytesTest, UnusableBytesGiveNoIcon) {
   const unsigned char garbage[] = "this is not an icon file at all, just some text";
-  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, false));
-  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, true));
-  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, kHourglassIco_size / 2, false));
-  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, 0, false));
-  EXPECT_FALSE(IconFromIcoBytes(nullptr, 100, false));
+  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, 16));
+  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, 32));
+  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, kHourglassIco_size / 2, 256));
+  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, 0, 16));
+  EXPECT_FALSE(IconFromIcoBytes(nullptr, 100, 16));
   EXPECT_EQ(Icons::live, 0);
 }
 

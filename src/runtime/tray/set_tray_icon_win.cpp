@@ -13,9 +13,8 @@ namespace {
 
 platform::UniqueIcon IconFromBytes(const std::uint8_t* bytes, std::size_t length) {
   if (length == 0) return {};
-  platform::UniqueIcon icon = IconFromIcoBytes(bytes, length, false);
-  if (!icon) icon = IconFromIcoBytes(bytes, length, true);
-  return icon;
+  // The shell draws the icon at the small-icon size.
+  return IconFromIcoBytes(bytes, length, GetSystemMetrics(SM_CXSMICON));
 }
 
 }  // namespace
