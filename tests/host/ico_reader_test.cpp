@@ -227,63 +227,84 @@ Bytes ReadEmbeddedIcon() {
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The shell's small-icon sizes (100 % to 300 %), then the 256-pixel picture the program keeps.
+constexpr int kEmbeddedWidths[] = {16, 20, 24, 32, 40, 48, 256};
+constexpr std::size_t kEmbeddedCount = std::size(kEmbeddedWidths);
+
+std::uint32_t BitmapImageSize(std::uint32_t width) {
+  const std::uint32_t maskRow = (width + 31) / 32 * 4;
+  return 40 + width * width * 4 + maskRow * width;
+}
+
 TEST(EmbeddedIcon, HasTheStoredLayout) {
   const Bytes ico = ReadEmbeddedIcon();
-  ASSERT_EQ(ico.size(), 270398u);
+  ASSERT_EQ(ico.size(), 296446u);
   EXPECT_EQ(GetU16(ico, 0), 0);
   EXPECT_EQ(GetU16(ico, 2), 1);
-  EXPECT_EQ(GetU16(ico, 4), 1);
-  // Directory entry.
-  EXPECT_EQ(ico[6], 0);
-  EXPECT_EQ(ico[7], 0);
-  EXPECT_EQ(ico[8], 0);
-  EXPECT_EQ(ico[9], 0);
-  EXPECT_EQ(GetU16(ico, 10), 1);
-  EXPECT_EQ(GetU16(ico, 12), 32);
-  EXPECT_EQ(GetU32(ico, 14), 270376u);
-  EXPECT_EQ(GetU32(ico, 18), 22u);
-  // Bitmap header.
-  EXPECT_EQ(GetU32(ico, 22), 40u);
-  EXPECT_EQ(GetU32(ico, 26), 256u);
-  EXPECT_EQ(GetU32(ico, 30), 512u);
-  EXPECT_EQ(GetU16(ico, 34), 1);
-  EXPECT_EQ(GetU16(ico, 36), 32);
-  EXPECT_EQ(GetU32(ico, 38), 0u);  // BI_RGB
-  EXPECT_EQ(GetU32(ico, 42), 262144u);
-  for (std::size_t at = 46; at < 62; at += 4) EXPECT_EQ(GetU32(ico, at), 0u) << at;
+  ASSERT_EQ(GetU16(ico, 4), kEmbeddedCount);
+  std::uint32_t offset = 6 + 16 * kEmbeddedCount;
+  for (std::size_t i = 0; i < kEmbeddedCount; ++i) {
+    const auto width = static_cast<std::uint32_t>(kEmbeddedWidths[i]);
+    const std::size_t dir = 6 + 16 * i;
+    // Directory entry: 256 is stored as 0; true colour, no palette.
+    EXPECT_EQ(ico[dir], width % 256) << width;
+    EXPECT_EQ(ico[dir + 1], width % 256) << width;
+    EXPECT_EQ(ico[dir + 2], 0) << width;
+    EXPECT_EQ(ico[dir + 3], 0) << width;
+    EXPECT_EQ(GetU16(ico, dir + 4), 1) << width;
+    EXPECT_EQ(GetU16(ico, dir + 6), 32) << width;
+    EXPECT_EQ(GetU32(ico, dir + 8), BitmapImageSize(width)) << width;
+    EXPECT_EQ(GetU32(ico, dir + 12), offset) << width;
+    // Bitmap header: a 32-bit BI_RGB image and its mask, no PNG.
+    EXPECT_EQ(GetU32(ico, offset), 40u) << width;
+    EXPECT_EQ(GetU32(ico, offset + 4), width);
+    EXPECT_EQ(GetU32(ico, offset + 8), 2 * width);
+    EXPECT_EQ(GetU16(ico, offset + 12), 1) << width;
+    EXPECT_EQ(GetU16(ico, offset + 14), 32) << width;
+    EXPECT_EQ(GetU32(ico, offset + 16), 0u) << width;
+    EXPECT_EQ(GetU32(ico, offset + 20), width * width * 4) << width;
+    for (std::size_t at = offset + 24; at < offset + 40; at += 4) EXPECT_EQ(GetU32(ico, at), 0u);
 
-  const auto plan = PlanIconFromIco(ico.data(), ico.size(), 16);
-  ASSERT_TRUE(plan.has_value());
-  EXPECT_EQ(plan->cx, 256);
-  EXPECT_EQ(plan->cy, 256);
-  EXPECT_EQ(plan->bitCount, 32);
-  EXPECT_EQ(plan->size, 270376u);
+    const auto plan = PlanIconFromIco(ico.data(), ico.size(), static_cast<int>(width));
+    ASSERT_TRUE(plan.has_value()) << width;
+    EXPECT_EQ(plan->image, ico.data() + offset);
+    EXPECT_EQ(plan->cx, static_cast<std::int32_t>(width));
+    EXPECT_EQ(plan->cy, static_cast<std::int32_t>(width));
+    EXPECT_EQ(plan->bitCount, 32);
+    offset += BitmapImageSize(width);
+  }
+  EXPECT_EQ(BitmapImageSize(256), 270376u);  // the program's picture, unchanged
+  EXPECT_EQ(offset, ico.size());
 }
 
 TEST(EmbeddedIcon, PixelsAreTransparentAroundAPictureAndTheMaskAgrees) {
   const Bytes ico = ReadEmbeddedIcon();
-  ASSERT_EQ(ico.size(), 270398u);
-  const std::size_t pixels = 62;
-  const std::size_t mask = pixels + 256 * 256 * 4;
-  const auto alpha = [&](int x, int row) { return ico[pixels + (row * 256 + x) * 4 + 3]; };
-  const auto maskBit = [&](int x, int row) {
-    return (ico[mask + row * 32 + x / 8] >> (7 - x % 8)) & 1;
-  };
-  EXPECT_EQ(alpha(0, 0), 0);
-  EXPECT_EQ(alpha(255, 0), 0);
-  EXPECT_EQ(alpha(0, 255), 0);
-  EXPECT_EQ(alpha(255, 255), 0);
-  int opaque = 0;
-  int maskMismatches = 0;
-  for (int row = 0; row < 256; ++row) {
-    for (int x = 0; x < 256; ++x) {
-      if (alpha(x, row) == 255) ++opaque;
-      if (maskBit(x, row) != (alpha(x, row) == 0 ? 1 : 0)) ++maskMismatches;
+  ASSERT_EQ(ico.size(), 296446u);
+  for (std::size_t i = 0; i < kEmbeddedCount; ++i) {
+    const int size = kEmbeddedWidths[i];
+    const std::size_t pixels = GetU32(ico, 6 + 16 * i + 12) + 40;
+    const std::size_t mask = pixels + static_cast<std::size_t>(size * size * 4);
+    const std::size_t maskRow = static_cast<std::size_t>((size + 31) / 32 * 4);
+    const auto alpha = [&](int x, int row) { return ico[pixels + (row * size + x) * 4 + 3]; };
+    const auto maskBit = [&](int x, int row) {
+      return (ico[mask + row * maskRow + x / 8] >> (7 - x % 8)) & 1;
+    };
+    EXPECT_EQ(alpha(0, 0), 0) << size;
+    EXPECT_EQ(alpha(size - 1, 0), 0) << size;
+    EXPECT_EQ(alpha(0, size - 1), 0) << size;
+    EXPECT_EQ(alpha(size - 1, size - 1), 0) << size;
+    int opaque = 0;
+    int maskMismatches = 0;
+    for (int row = 0; row < size; ++row) {
+      for (int x = 0; x < size; ++x) {
+        if (alpha(x, row) == 255) ++opaque;
+        if (maskBit(x, row) != (alpha(x, row) == 0 ? 1 : 0)) ++maskMismatches;
+      }
     }
+    EXPECT_GT(opaque, size * size / 10) << size;  // a real picture, not a speck
+    EXPECT_LT(opaque, size * size * 9 / 10) << size;
+    EXPECT_EQ(maskMismatches, 0) << size;
   }
-  EXPECT_GT(opaque, 256 * 256 / 10);  // a real picture, not a speck
-  EXPECT_LT(opaque, 256 * 256 * 9 / 10);
-  EXPECT_EQ(maskMismatches, 0);
 }
 
 }  // namespace

@@ -303,7 +303,7 @@ TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
   ASSERT_EQ(g_calls.size(), 1u);
   EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
   EXPECT_EQ(std::wstring(g_calls[0].data.szTip), L"tip");
-  EXPECT_EQ(SizeOf(tray.Icon()).width, 256);
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 16);  // the small-icon size at 96 DPI
 
   // A file that is not there removes the icon.
   SetTrayIcon(tray, window_, TypedValue::Text("Z:\\no\\such\\file.ico"), nullptr);
@@ -316,7 +316,7 @@ TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
   ASSERT_EQ(g_calls.size(), 3u);
   EXPECT_EQ(g_calls[2].message, static_cast<DWORD>(NIM_ADD));
   EXPECT_EQ(g_calls[2].data.szTip[0], L'\0');
-  EXPECT_EQ(SizeOf(tray.Icon()).width, 256);
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 16);
   DeleteFileA(path.c_str());
 
   // An empty name, bytes that are no icon and other kinds of value all remove it again.
