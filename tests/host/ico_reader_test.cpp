@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tray/ico_reader.h"
+#include "tray/small_icon_size.h"
 
 namespace pellomi {
 namespace {
@@ -304,6 +305,33 @@ TEST(EmbeddedIcon, PixelsAreTransparentAroundAPictureAndTheMaskAgrees) {
     EXPECT_GT(opaque, size * size / 10) << size;  // a real picture, not a speck
     EXPECT_LT(opaque, size * size * 9 / 10) << size;
     EXPECT_EQ(maskMismatches, 0) << size;
+  }
+}
+
+// What the tray hands the shell: the small-icon size the system reports at its DPI, scaled to the
+// window's DPI, then the embedded entry nearest it.
+TEST(EmbeddedIcon, TrayGetsTheEntryNearestTheSmallIconSize) {
+  struct Case {
+    int systemSize;
+    std::uint32_t systemDpi;
+    std::uint32_t windowDpi;
+    int size;   // wanted
+    int entry;  // width of the entry chosen
+  };
+  const Case cases[] = {
+      {16, 96, 96, 16, 16},  {20, 120, 120, 20, 20}, {24, 144, 144, 24, 24},
+      {16, 96, 120, 20, 20}, {16, 96, 144, 24, 24},  {16, 96, 168, 28, 32},  // tie: larger
+      {16, 96, 192, 32, 32}, {16, 96, 240, 40, 40},  {16, 96, 288, 48, 48},
+      {24, 144, 96, 16, 16}, {32, 192, 120, 20, 20}, {16, 96, 480, 80, 48},
+      {16, 0, 144, 16, 16},  {0, 96, 96, 16, 16},  // the system gives nothing: 16 as at 96
+  };
+  const Bytes ico = ReadEmbeddedIcon();
+  for (const Case& c : cases) {
+    const int size = ScaledSmallIconSize(c.systemSize, c.systemDpi, c.windowDpi);
+    EXPECT_EQ(size, c.size) << c.systemSize << " at " << c.systemDpi << " to " << c.windowDpi;
+    const auto plan = PlanIconFromIco(ico.data(), ico.size(), size);
+    ASSERT_TRUE(plan.has_value());
+    EXPECT_EQ(plan->cx, c.entry) << size;
   }
 }
 

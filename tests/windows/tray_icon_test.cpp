@@ -303,7 +303,10 @@ TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
   ASSERT_EQ(g_calls.size(), 1u);
   EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
   EXPECT_EQ(std::wstring(g_calls[0].data.szTip), L"tip");
-  EXPECT_EQ(SizeOf(tray.Icon()).width, 16);  // the small-icon size at 96 DPI
+  // The shell gets the entry of the small-icon size at 96 DPI, not the 256-pixel picture.
+  EXPECT_EQ(g_calls[0].data.hIcon, tray.Icon());
+  EXPECT_EQ(SizeOf(g_calls[0].data.hIcon).width, 16);
+  EXPECT_EQ(SizeOf(g_calls[0].data.hIcon).height, 16);
 
   // A file that is not there removes the icon.
   SetTrayIcon(tray, window_, TypedValue::Text("Z:\\no\\such\\file.ico"), nullptr);
@@ -334,6 +337,39 @@ TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
     EXPECT_EQ(g_calls.back().message, static_cast<DWORD>(NIM_DELETE)) << source.kind;
     EXPECT_EQ(tray.Icon(), nullptr);
   }
+}
+
+TEST_F(FakeShellTest, IconFromBytesIsFittedAgainAtADpiChangeAndWhenAddedAgain) {
+  TrayIcon tray(FakeShell);
+  tray.UpdateFromIco(
+      window_, std::vector<std::uint8_t>(kHourglassIco, kHourglassIco + kHourglassIco_size), "tip");
+  ASSERT_EQ(g_calls.size(), 1u);
+  EXPECT_EQ(SizeOf(g_calls[0].data.hIcon).width, 16);
+
+  tray.FitToDpi(window_, 144);  // 150 %
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(g_calls[1].data.hIcon, tray.Icon());
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 24);
+  EXPECT_EQ(std::wstring(g_calls[1].data.szTip), L"tip");
+  EXPECT_EQ(Icons::live, 1);
+  tray.FitToDpi(window_, 144);  // already that size: nothing sent
+  EXPECT_EQ(g_calls.size(), 2u);
+
+  // A new notification area: the icon is added at the window's present DPI (96 here).
+  EXPECT_TRUE(tray.Restore(window_));
+  ASSERT_EQ(g_calls.size(), 3u);
+  EXPECT_EQ(g_calls[2].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(g_calls[2].data.hIcon, tray.Icon());
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 16);
+  EXPECT_EQ(Icons::live, 1);
+
+  // An icon given as a handle has no bytes to refit from: a DPI change leaves it alone.
+  tray.Update(window_, EmbeddedIcon(), nullptr);
+  const std::size_t calls = g_calls.size();
+  tray.FitToDpi(window_, 192);
+  EXPECT_EQ(g_calls.size(), calls);
+  tray.Remove(window_);
 }
 
 // A hidden window of our own, for the real notification area.

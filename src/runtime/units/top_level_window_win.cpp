@@ -192,6 +192,7 @@ void TopLevelWindow::ChangeDpi(std::uint32_t dpi, const RECT& suggested) {
   for (std::size_t i = 1; i < live.size() && i < layout.size(); ++i) {
     if (live[i].object != nullptr) live[i].object->Rescale(dpi, TemplateGeometryAt(layout[i], dpi));
   }
+  tray_.FitToDpi(hwnd_, dpi);
   FireEvent(id_, 0, kEventDpiChanged, 0, nullptr);
 }
 
