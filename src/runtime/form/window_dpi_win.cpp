@@ -4,28 +4,28 @@
 #include "handles_win.h"
 
 namespace pellomi {
-namespace {
 
-using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-
-GetDpiForWindowFunction LoadGetDpiForWindow() {
+void* User32Export(const char* name) {
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
   if (user32 == nullptr) return nullptr;
-  // Through void* to a function type: the export's type is known only by its name here.
-  return reinterpret_cast<GetDpiForWindowFunction>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
+  // Through void*: the caller knows the export's type by its name.
+  return reinterpret_cast<void*>(GetProcAddress(user32, name));
 }
 
-}  // namespace
-
-std::uint32_t DpiOfWindow(HWND window) {
-  static const GetDpiForWindowFunction getDpiForWindow = LoadGetDpiForWindow();
-  if (getDpiForWindow != nullptr) {
-    if (const UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
-  }
+std::uint32_t SystemDpi() {
   platform::WindowDc screen(nullptr);
   const int dpi = screen.Dc() != nullptr ? GetDeviceCaps(screen.Dc(), LOGPIXELSY) : 0;
   return dpi > 0 ? static_cast<std::uint32_t>(dpi) : kTemplateDpi;
+}
+
+std::uint32_t DpiOfWindow(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow =
+      reinterpret_cast<GetDpiForWindowFunction>(User32Export("GetDpiForWindow"));
+  if (getDpiForWindow != nullptr) {
+    if (const UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
+  }
+  return SystemDpi();
 }
 
 }  // namespace pellomi

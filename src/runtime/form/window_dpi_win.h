@@ -11,4 +11,10 @@ namespace pellomi {
 // 96 when neither answers.
 std::uint32_t DpiOfWindow(HWND window);
 
+// The screen's DPI (the system DPI); 96 when it gives none.
+std::uint32_t SystemDpi();
+
+// A user32 export that older Windows may lack, looked up by name; null where it is missing.
+void* User32Export(const char* name);
+
 }  // namespace pellomi
