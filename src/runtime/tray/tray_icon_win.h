@@ -38,7 +38,8 @@ class TrayIcon {
 
   // The message the shell broadcasts when its notification area has been (re)created.
   static UINT TaskbarCreatedMessage();
-  // Puts the current icon and tooltip back after that message. True when the shell holds it.
+  // Puts the current icon and tooltip back after that message (an icon from ICO bytes fitted to
+  // the window's present DPI). True when the shell holds it.
   bool Restore(HWND window);
 
   // On a periodic tick: while a kept icon is not in the notification area (an add refused while
