@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Rebuild assets/hourglass.ico, the tray icon, from assets/hourglass.svg.
 
-The tray reads one 256 x 256, 32-bit bitmap image (BGRA rows with an AND mask, no PNG inside).
+The icon holds 32-bit bitmap images (BGRA rows with an AND mask, no PNG inside): the picture at
+256 x 256 for the program, and at the shell's small-icon sizes (16 at 100 % up to 48) for the
+tray, each rendered from the picture at its own size rather than shrunk from the large one.
 rsvg-convert renders the picture and icotool writes the icon; scripts/install-deps icons
 installs both (librsvg2-bin, icoutils). The build embeds the .ico as it is kept in the
 repository, so this is needed only after the picture changes.
@@ -17,6 +19,8 @@ import tempfile
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SVG = ROOT / "assets" / "hourglass.svg"
 ICO = ROOT / "assets" / "hourglass.ico"
+SMALL_SIZES = (16, 20, 24, 32, 40, 48)  # the small-icon size at 100 % to 300 %
+LARGE_SIZE = 256
 
 
 def install_tools():
@@ -49,10 +53,11 @@ def main():
     args = parser.parse_args()
     install_tools()
     with tempfile.TemporaryDirectory() as folder:
-        png = render_png(256, folder)
+        large = render_png(LARGE_SIZE, folder)
         if args.png:
-            shutil.copyfile(png, args.png)
-        write_ico(ICO, bitmaps=[png])
+            shutil.copyfile(large, args.png)
+        small = [render_png(size, folder) for size in SMALL_SIZES]
+        write_ico(ICO, bitmaps=small + [large])
     print("wrote %s (%d bytes)" % (ICO, ICO.stat().st_size))
 
 

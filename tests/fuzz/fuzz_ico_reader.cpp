@@ -13,8 +13,8 @@
 
 namespace {
 
-void CheckPlan(const std::uint8_t* data, std::size_t size, bool wantLarge) {
-  const auto plan = pellomi::PlanIconFromIco(data, size, wantLarge);
+void CheckPlan(const std::uint8_t* data, std::size_t size, int wantedSize) {
+  const auto plan = pellomi::PlanIconFromIco(data, size, wantedSize);
   if (!plan) return;
   Check(plan->image >= data && plan->image <= data + size, "image starts outside the data");
   Check(plan->size <= static_cast<std::size_t>(data + size - plan->image),
@@ -24,6 +24,11 @@ void CheckPlan(const std::uint8_t* data, std::size_t size, bool wantLarge) {
   // The aligned copy made for the system reads the whole image.
   std::vector<std::uint32_t> aligned((plan->size + 3) / 4);
   std::memcpy(aligned.data(), plan->image, plan->size);
+  if (plan->png) {
+    Check(plan->cx >= 1 && plan->cx <= 256 && plan->cy >= 1 && plan->cy <= 256,
+          "PNG size is not the directory's");
+    return;
+  }
   std::uint32_t width = 0;
   std::memcpy(&width, reinterpret_cast<const std::uint8_t*>(aligned.data()) + 4, 4);
   Check(static_cast<std::int32_t>(width) == plan->cx, "width is not the header's");
@@ -35,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // An exact-size copy: any read past the end is caught, wherever the fuzzer's buffer lies.
   std::uint8_t* copy = static_cast<std::uint8_t*>(std::malloc(size == 0 ? 1 : size));
   if (size != 0) std::memcpy(copy, data, size);
-  CheckPlan(copy, size, false);
-  CheckPlan(copy, size, true);
+  for (int wantedSize : {16, 24, 256}) CheckPlan(copy, size, wantedSize);
   std::free(copy);
   return 0;
 }

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/typed_value.h"
@@ -39,7 +41,7 @@ IconSize SizeOf(HICON icon) {
 }
 
 UniqueIcon EmbeddedIcon() {
-  return IconFromIcoBytes(kHourglassIco, kHourglassIco_size, false);
+  return IconFromIcoBytes(kHourglassIco, kHourglassIco_size, 256);
 }
 
 // A true-colour ICO with square entries of the given widths.
@@ -89,20 +91,43 @@ TEST(IconFromIcoBytesTest, EmbeddedIconIsTwoHundredFiftySixSquare) {
   EXPECT_EQ(Icons::live, before);
 }
 
-TEST(IconFromIcoBytesTest, TrueColourFileGivesItsLastEntry) {
+// True-colour entries store 0 colours (256 or more): they qualify, and the nearest size wins.
+TEST(IconFromIcoBytesTest, TrueColourFileGivesItsNearestEntry) {
   const std::vector<unsigned char> ico = MakeTrueColourIco({16, 32, 48});
-  UniqueIcon icon = IconFromIcoBytes(ico.data(), ico.size(), false);
+  for (const auto& [wanted, width] : {std::pair{16, 16}, {20, 16}, {32, 32}, {256, 48}}) {
+    UniqueIcon icon = IconFromIcoBytes(ico.data(), ico.size(), wanted);
+    ASSERT_TRUE(icon) << wanted;
+    EXPECT_EQ(SizeOf(icon.Get()).width, width) << wanted;
+  }
+}
+
+// Large entries are usually stored as PNG files: the system gets such an image as it is.
+TEST(IconFromIcoBytesTest, PngEntryIsHandedOverAsItIs) {
+  const unsigned char png20[] = {
+      0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49,
+      0x48, 0x44, 0x52, 0x00, 0x00, 0x00, 0x14, 0x00, 0x00, 0x00, 0x14, 0x08, 0x06,
+      0x00, 0x00, 0x00, 0x8D, 0x89, 0x1D, 0x0D, 0x00, 0x00, 0x00, 0x22, 0x49, 0x44,
+      0x41, 0x54, 0x38, 0xCB, 0x63, 0x54, 0x68, 0x38, 0xF0, 0x9F, 0x81, 0x8A, 0x80,
+      0x89, 0x9A, 0x86, 0x8D, 0x1A, 0x38, 0x6A, 0xE0, 0xA8, 0x81, 0xA3, 0x06, 0x8E,
+      0x1A, 0x38, 0x94, 0x0C, 0x04, 0x00, 0x7F, 0x95, 0x02, 0x87, 0x10, 0xB8, 0x07,
+      0xF7, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+  std::vector<unsigned char> ico = {0, 0, 1, 0, 1, 0, 20, 20, 0, 0, 1, 0, 32, 0};
+  const auto size = static_cast<unsigned char>(sizeof png20);
+  ico.insert(ico.end(), {size, 0, 0, 0, 22, 0, 0, 0});
+  ico.insert(ico.end(), std::begin(png20), std::end(png20));
+  UniqueIcon icon = IconFromIcoBytes(ico.data(), ico.size(), 20);
   ASSERT_TRUE(icon);
-  EXPECT_EQ(SizeOf(icon.Get()).width, 48);
+  EXPECT_EQ(SizeOf(icon.Get()).width, 20);
+  EXPECT_EQ(SizeOf(icon.Get()).height, 20);
 }
 
 TEST(IconFromIcoBytesTest, UnusableBytesGiveNoIcon) {
   const unsigned char garbage[] = "this is not an icon file at all, just some text";
-  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, false));
-  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, true));
-  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, kHourglassIco_size / 2, false));
-  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, 0, false));
-  EXPECT_FALSE(IconFromIcoBytes(nullptr, 100, false));
+  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, 16));
+  EXPECT_FALSE(IconFromIcoBytes(garbage, sizeof garbage, 32));
+  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, kHourglassIco_size / 2, 256));
+  EXPECT_FALSE(IconFromIcoBytes(kHourglassIco, 0, 16));
+  EXPECT_FALSE(IconFromIcoBytes(nullptr, 100, 16));
   EXPECT_EQ(Icons::live, 0);
 }
 
@@ -299,7 +324,10 @@ TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
   ASSERT_EQ(g_calls.size(), 1u);
   EXPECT_EQ(g_calls[0].message, static_cast<DWORD>(NIM_ADD));
   EXPECT_EQ(std::wstring(g_calls[0].data.szTip), L"tip");
-  EXPECT_EQ(SizeOf(tray.Icon()).width, 256);
+  // The shell gets the entry of the small-icon size at 96 DPI, not the 256-pixel picture.
+  EXPECT_EQ(g_calls[0].data.hIcon, tray.Icon());
+  EXPECT_EQ(SizeOf(g_calls[0].data.hIcon).width, 16);
+  EXPECT_EQ(SizeOf(g_calls[0].data.hIcon).height, 16);
 
   // A file that is not there removes the icon.
   SetTrayIcon(tray, window_, TypedValue::Text("Z:\\no\\such\\file.ico"), nullptr);
@@ -312,7 +340,7 @@ TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
   ASSERT_EQ(g_calls.size(), 3u);
   EXPECT_EQ(g_calls[2].message, static_cast<DWORD>(NIM_ADD));
   EXPECT_EQ(g_calls[2].data.szTip[0], L'\0');
-  EXPECT_EQ(SizeOf(tray.Icon()).width, 256);
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 16);
   DeleteFileA(path.c_str());
 
   // An empty name, bytes that are no icon and other kinds of value all remove it again.
@@ -330,6 +358,39 @@ TEST_F(FakeShellTest, SetTrayIconTakesBytesOrAFile) {
     EXPECT_EQ(g_calls.back().message, static_cast<DWORD>(NIM_DELETE)) << source.kind;
     EXPECT_EQ(tray.Icon(), nullptr);
   }
+}
+
+TEST_F(FakeShellTest, IconFromBytesIsFittedAgainAtADpiChangeAndWhenAddedAgain) {
+  TrayIcon tray(FakeShell);
+  tray.UpdateFromIco(
+      window_, std::vector<std::uint8_t>(kHourglassIco, kHourglassIco + kHourglassIco_size), "tip");
+  ASSERT_EQ(g_calls.size(), 1u);
+  EXPECT_EQ(SizeOf(g_calls[0].data.hIcon).width, 16);
+
+  tray.FitToDpi(window_, 144);  // 150 %
+  ASSERT_EQ(g_calls.size(), 2u);
+  EXPECT_EQ(g_calls[1].message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(g_calls[1].data.hIcon, tray.Icon());
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 24);
+  EXPECT_EQ(std::wstring(g_calls[1].data.szTip), L"tip");
+  EXPECT_EQ(Icons::live, 1);
+  tray.FitToDpi(window_, 144);  // already that size: nothing sent
+  EXPECT_EQ(g_calls.size(), 2u);
+
+  // A new notification area: the icon is added at the window's present DPI (96 here).
+  EXPECT_TRUE(tray.Restore(window_));
+  ASSERT_EQ(g_calls.size(), 3u);
+  EXPECT_EQ(g_calls[2].message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(g_calls[2].data.hIcon, tray.Icon());
+  EXPECT_EQ(SizeOf(tray.Icon()).width, 16);
+  EXPECT_EQ(Icons::live, 1);
+
+  // An icon given as a handle has no bytes to refit from: a DPI change leaves it alone.
+  tray.Update(window_, EmbeddedIcon(), nullptr);
+  const std::size_t calls = g_calls.size();
+  tray.FitToDpi(window_, 192);
+  EXPECT_EQ(g_calls.size(), calls);
+  tray.Remove(window_);
 }
 
 // A hidden window of our own, for the real notification area.

@@ -6,18 +6,9 @@
 namespace pellomi {
 namespace {
 
-using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 // shellscalingapi.h: MONITOR_DPI_TYPE's MDT_EFFECTIVE_DPI is 0; the header needs Windows 8.1.
 using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 constexpr int kEffectiveDpi = 0;
-
-GetDpiForWindowFunction LoadGetDpiForWindow() {
-  HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  if (user32 == nullptr) return nullptr;
-  // Through void* to a function type: the export's type is known only by its name here.
-  return reinterpret_cast<GetDpiForWindowFunction>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
-}
 
 GetDpiForMonitorFunction LoadGetDpiForMonitor() {
   // From System32 only, kept loaded for the process's life as the pointer is cached. Windows 7
@@ -37,12 +28,6 @@ std::uint32_t MonitorDpiOrZero(HMONITOR monitor) {
   return y;
 }
 
-std::uint32_t SystemDpi() {
-  platform::WindowDc screen(nullptr);
-  const int dpi = screen.Dc() != nullptr ? GetDeviceCaps(screen.Dc(), LOGPIXELSY) : 0;
-  return dpi > 0 ? static_cast<std::uint32_t>(dpi) : kTemplateDpi;
-}
-
 std::uint32_t& StoredLayoutPercent() {
   static std::uint32_t percent = 100;
   return percent;
@@ -50,8 +35,23 @@ std::uint32_t& StoredLayoutPercent() {
 
 }  // namespace
 
+void* User32Export(const char* name) {
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  if (user32 == nullptr) return nullptr;
+  // Through void*: the caller knows the export's type by its name.
+  return reinterpret_cast<void*>(GetProcAddress(user32, name));
+}
+
+std::uint32_t SystemDpi() {
+  platform::WindowDc screen(nullptr);
+  const int dpi = screen.Dc() != nullptr ? GetDeviceCaps(screen.Dc(), LOGPIXELSY) : 0;
+  return dpi > 0 ? static_cast<std::uint32_t>(dpi) : kTemplateDpi;
+}
+
 std::uint32_t DpiOfWindow(HWND window) {
-  static const GetDpiForWindowFunction getDpiForWindow = LoadGetDpiForWindow();
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow =
+      reinterpret_cast<GetDpiForWindowFunction>(User32Export("GetDpiForWindow"));
   if (getDpiForWindow != nullptr) {
     if (const UINT dpi = getDpiForWindow(window); dpi != 0) return dpi;
   }

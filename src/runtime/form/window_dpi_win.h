@@ -21,4 +21,10 @@ std::uint32_t DpiOfMonitor(HMONITOR monitor);
 void SetLayoutPercent(std::uint32_t percent);
 std::uint32_t LayoutPercent();
 
+// The screen's DPI (the system DPI); 96 when it gives none.
+std::uint32_t SystemDpi();
+
+// A user32 export that older Windows may lack, looked up by name; null where it is missing.
+void* User32Export(const char* name);
+
 }  // namespace pellomi

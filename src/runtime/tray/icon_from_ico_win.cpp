@@ -14,11 +14,12 @@ constexpr DWORD kIconResourceVersion = 0x00030000;
 }  // namespace
 
 platform::UniqueIcon IconFromIcoBytes(const unsigned char* bytes, std::size_t length,
-                                      bool wantLarge) {
-  const std::optional<IcoImagePlan> plan = PlanIconFromIco(bytes, length, wantLarge);
+                                      int wantedSize) {
+  const std::optional<IcoImagePlan> plan = PlanIconFromIco(bytes, length, wantedSize);
   if (!plan) return {};
 
-  // The system reads the bitmap header as DWORDs; an image at an odd offset gets a copy.
+  // The system reads the bitmap header (or a PNG image, whole) as DWORDs; an image at an odd offset
+  // gets a copy.
   std::vector<DWORD> alignedCopy;
   const std::uint8_t* image = plan->image;
   if (reinterpret_cast<std::uintptr_t>(image) % alignof(DWORD) != 0) {
@@ -31,7 +32,7 @@ platform::UniqueIcon IconFromIcoBytes(const unsigned char* bytes, std::size_t le
 
   HICON icon =
       CreateIconFromResourceEx(resource, size, TRUE, kIconResourceVersion, plan->cx, plan->cy, 0);
-  if (icon == nullptr && plan->bitCount != 16) {
+  if (icon == nullptr && !plan->png && plan->bitCount != 16) {
     icon = CreateIconFromResource(resource, size, TRUE, kIconResourceVersion);
   }
   return platform::UniqueIcon(icon);

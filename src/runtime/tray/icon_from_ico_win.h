@@ -6,9 +6,9 @@
 
 namespace pellomi {
 
-// `wantLarge` prefers a 32-pixel entry over a 16-pixel one (see PlanIconFromIco). None when the
-// data is unusable or the system refuses the image.
+// The entry nearest `wantedSize` pixels (see PlanIconFromIco), bitmap or PNG. None when the data
+// is unusable or the system refuses the image.
 platform::UniqueIcon IconFromIcoBytes(const unsigned char* bytes, std::size_t length,
-                                      bool wantLarge);
+                                      int wantedSize);
 
 }  // namespace pellomi

@@ -5,33 +5,22 @@
 #include <vector>
 
 #include "tray/icon_file_win.h"
-#include "tray/icon_from_ico_win.h"
 #include "tray/icon_source.h"
 
 namespace pellomi {
-namespace {
-
-platform::UniqueIcon IconFromBytes(const std::uint8_t* bytes, std::size_t length) {
-  if (length == 0) return {};
-  platform::UniqueIcon icon = IconFromIcoBytes(bytes, length, false);
-  if (!icon) icon = IconFromIcoBytes(bytes, length, true);
-  return icon;
-}
-
-}  // namespace
 
 void SetTrayIcon(TrayIcon& tray, HWND window, const TypedValue& source, const TypedValue* tooltip) {
-  platform::UniqueIcon icon;
+  std::vector<std::uint8_t> ico;
   if (source.Is(ValueKind::kText)) {
-    const std::vector<std::uint8_t> file = ReadIconFile(source.AsText());
-    icon = IconFromBytes(file.data(), file.size());
+    ico = ReadIconFile(source.AsText());
   } else {
+    // Copied: the tray fits the icon again later, when the value may be gone.
     const ByteSpan bytes = ByteArrayContents(source);
-    icon = IconFromBytes(bytes.data, bytes.size);
+    if (bytes.size != 0) ico.assign(bytes.data, bytes.data + bytes.size);
   }
   const char* tip = nullptr;
   if (tooltip != nullptr && tooltip->Is(ValueKind::kText)) tip = tooltip->AsText();
-  tray.Update(window, std::move(icon), tip);
+  tray.UpdateFromIco(window, std::move(ico), tip);
 }
 
 }  // namespace pellomi

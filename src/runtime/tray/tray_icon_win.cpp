@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "form/window_dpi_win.h"
 #include "gbk_win.h"
+#include "tray/icon_from_ico_win.h"
+#include "tray/small_icon_size_win.h"
 #include "tray/tray_record.h"
 
 namespace pellomi {
@@ -45,6 +48,37 @@ bool TrayIcon::Send(DWORD message, HWND window, bool withIcon) {
 }
 
 void TrayIcon::Update(HWND window, platform::UniqueIcon icon, const char* gbkTooltip) {
+  ico_.clear();
+  iconSize_ = 0;
+  Show(window, std::move(icon), gbkTooltip);
+}
+
+void TrayIcon::UpdateFromIco(HWND window, std::vector<std::uint8_t> ico, const char* gbkTooltip) {
+  ico_ = std::move(ico);
+  iconSize_ = 0;
+  platform::UniqueIcon icon = RefitIcon(DpiOfWindow(window));
+  if (!icon) ico_.clear();
+  Show(window, std::move(icon), gbkTooltip);
+}
+
+void TrayIcon::FitToDpi(HWND window, std::uint32_t dpi) {
+  if (!icon_) return;
+  platform::UniqueIcon icon = RefitIcon(dpi);
+  if (!icon) return;
+  const std::string tip = tooltip_;  // Show rewrites the member
+  Show(window, std::move(icon), tip.empty() ? nullptr : tip.c_str());
+}
+
+platform::UniqueIcon TrayIcon::RefitIcon(std::uint32_t dpi) {
+  if (ico_.empty()) return {};
+  const int size = SmallIconSizeAtDpi(dpi);
+  if (size == iconSize_) return {};
+  platform::UniqueIcon icon = IconFromIcoBytes(ico_.data(), ico_.size(), size);
+  if (icon) iconSize_ = size;
+  return icon;
+}
+
+void TrayIcon::Show(HWND window, platform::UniqueIcon icon, const char* gbkTooltip) {
   window_ = window;
   if (!icon) {
     if (icon_) Send(NIM_DELETE, window, false);
@@ -74,6 +108,11 @@ void TrayIcon::ReturnFocus(HWND window) {
 bool TrayIcon::Restore(HWND window) {
   if (!icon_) return false;
   window_ = window;
+  // The new notification area may be at another scale; the old handle outlives the sends.
+  platform::UniqueIcon old;
+  if (platform::UniqueIcon refit = RefitIcon(DpiOfWindow(window))) {
+    old = std::exchange(icon_, std::move(refit));
+  }
   // The shell may still hold the icon (the message also comes on other occasions): then modify.
   added_ = Send(NIM_ADD, window, true) || Send(NIM_MODIFY, window, true);
   return added_;

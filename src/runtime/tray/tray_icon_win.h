@@ -6,7 +6,9 @@
 // after windows.h
 #include <shellapi.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "handles_win.h"
 
@@ -25,12 +27,19 @@ class TrayIcon {
   // Adds, modifies or (without an icon) deletes the icon; takes ownership of `icon` and destroys
   // the one shown before. `gbkTooltip` may be null: no tooltip.
   void Update(HWND window, platform::UniqueIcon icon, const char* gbkTooltip);
+  // As Update, with the entry of `ico` (an ICO file image) nearest the size the shell draws at:
+  // the small-icon size at the window's DPI. The bytes are kept, to fit the icon again when the
+  // DPI changes and when the icon is added again. Unusable bytes remove the icon.
+  void UpdateFromIco(HWND window, std::vector<std::uint8_t> ico, const char* gbkTooltip);
+  // At a DPI change to `dpi`: an icon from ICO bytes is shown at the small-icon size there.
+  void FitToDpi(HWND window, std::uint32_t dpi);
   // At window destruction: the icon leaves the notification area and its handle is destroyed.
   void Remove(HWND window) { Update(window, platform::UniqueIcon(), nullptr); }
 
   // The message the shell broadcasts when its notification area has been (re)created.
   static UINT TaskbarCreatedMessage();
-  // Puts the current icon and tooltip back after that message. True when the shell holds it.
+  // Puts the current icon and tooltip back after that message (an icon from ICO bytes fitted to
+  // the window's present DPI). True when the shell holds it.
   bool Restore(HWND window);
 
   // On a periodic tick: while a kept icon is not in the notification area (an add refused while
@@ -45,10 +54,16 @@ class TrayIcon {
 
  private:
   bool Send(DWORD message, HWND window, bool withIcon);
+  void Show(HWND window, platform::UniqueIcon icon, const char* gbkTooltip);
+  // The icon from the kept bytes at the small-icon size of `dpi`; none when that is the size
+  // already shown or the bytes give nothing.
+  platform::UniqueIcon RefitIcon(std::uint32_t dpi);
 
   NotifyFunction notify_;
   platform::UniqueIcon icon_;
-  std::string tooltip_;  // GBK, already cut to fit the record
+  std::string tooltip_;            // GBK, already cut to fit the record
+  std::vector<std::uint8_t> ico_;  // the icon's ICO file image; empty when given as a handle
+  int iconSize_ = 0;               // the size the icon was made for from `ico_`
   HWND window_ = nullptr;
   bool added_ = false;
 };

@@ -193,6 +193,8 @@ void TopLevelWindow::ChangeDpi(std::uint32_t dpi, const RECT& suggested) {
   for (std::size_t i = 1; i < live.size() && i < layout.size(); ++i) {
     if (live[i].object != nullptr) live[i].object->Rescale(dpi, TemplateGeometryAt(layout[i], dpi));
   }
+  // The icon keeps the system's size: the display's DPI, whatever size the window was asked.
+  tray_.FitToDpi(hwnd_, DpiOfWindow(hwnd_));
   FireEvent(id_, 0, kEventDpiChanged, 0, nullptr);
 }
 
