@@ -85,7 +85,7 @@ foreach(test_source ${PELLOMI_WIN_TESTS})
   target_link_libraries(${test_name} PRIVATE pellomi_win_test_support gtest_main
                         ${PELLOMI_STATIC_LINK})
   add_test(NAME win.${test_name} COMMAND ${test_name})
-  set_tests_properties(win.${test_name} PROPERTIES LABELS windows RESOURCE_LOCK wine_desktop)
+  set_tests_properties(win.${test_name} PROPERTIES LABELS windows RESOURCE_GROUPS lanes:1)
 endforeach()
 # The clock test runs in a time zone that Windows reads but the C runtime cannot, as developer
 # shells set TZ.
@@ -104,3 +104,16 @@ include(${PROJECT_SOURCE_DIR}/tests/windows/hostile.cmake)
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
   include(${PROJECT_SOURCE_DIR}/tests/e2e/e2e.cmake)
 endif()
+
+# Every Windows-side and end-to-end test takes one Wine lane, an X screen and prefix of its own
+# (one lane in tests/test-lanes.json, as many as scripts/test sets up there), so two never share a
+# screen. The tests that measure time (timer phases, how soon the widget is back on top or back
+# after a full-screen program, the count turning at midnight) also take the one quiet slot: no two
+# of them run at once, and their high cost starts them first, as they make the longest chain.
+set(PELLOMI_TIMED_TESTS win.runtime_window_test win.reentrancy_test e2e.topmost e2e.own_date
+                        e2e.desk)
+foreach(timed_test ${PELLOMI_TIMED_TESTS})
+  if(TEST ${timed_test})
+    set_tests_properties(${timed_test} PROPERTIES RESOURCE_GROUPS "lanes:1,quiet:1" COST 1000)
+  endif()
+endforeach()

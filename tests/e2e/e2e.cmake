@@ -31,7 +31,7 @@ foreach(test_script ${PELLOMI_E2E_TESTS})
            COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-env ${PELLOMI_PYTHON3} ${test_script} -v)
   set_tests_properties(e2e.${test_name} PROPERTIES
     LABELS e2e
-    RESOURCE_LOCK wine_desktop
+    RESOURCE_GROUPS lanes:1
     TIMEOUT 170
     REQUIRED_FILES "$<TARGET_FILE:Pellomi>;$<TARGET_FILE:pellomi-probe>"
     ENVIRONMENT "${PELLOMI_E2E_ENVIRONMENT}")

@@ -90,6 +90,12 @@ def expected_caption(now, target=TARGET_DATE):
     return f"还有{expected_day_count(now, target)}天"
 
 
+def own_date_caption(today, day):
+    """The caption of an own date `day` on `today`."""
+    days = (day - today).days
+    return f"还有{days}天" if days > 0 else "就是今天" if days == 0 else f"已过{-days}天"
+
+
 def avoid_midnight(margin_seconds=3):
     """Sleeps past local midnight when it is too close, so the caption has one right value."""
     now = datetime.datetime.now()
