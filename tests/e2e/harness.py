@@ -436,6 +436,15 @@ class Widget:
             raise AssertionError("the tray menu stayed open after Return")
         time.sleep(0.3)  # the command is posted; let the handler run
 
+    def open_position_menu(self):
+        """Opens the tray menu and its 位置 sub-menu; returns both menus' rectangles."""
+        self.open_menu("right")
+        self.screen.keys(*["Down"] * MENU_POSITION, "Right")
+        menus = wait_until(lambda: len(self.open_menus()) == 2 and self.open_menus(), 3)
+        if not menus:
+            raise AssertionError("位置 opened no sub-menu")
+        return menus
+
     def open_menus(self):
         """Rectangles of the visible pop-up menus, the main menu first (sub-menus to its right)."""
         menus = [window["rect"] for window in self.stack() if window["class"] == MENU_CLASS]

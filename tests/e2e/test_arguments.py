@@ -8,7 +8,7 @@ import sys
 import unittest
 
 import harness
-from harness import MENU_POSITION, POSITION_ITEMS
+from harness import POSITION_ITEMS
 
 BOX_TITLE = "Pellomi"
 CAPTION_ID = 110
@@ -128,11 +128,7 @@ class ArgumentsTest(unittest.TestCase):
         self.assertLess(max(ys) - min(ys), 25, f"the title is not drawn smaller: {shot}")
 
         # The menu's check mark is on 右下角, where the widget started.
-        self.widget.open_menu("right")
-        self.widget.screen.keys(*["Down"] * MENU_POSITION, "Right")
-        menus = harness.wait_until(lambda: len(self.widget.open_menus()) == 2 and
-                                   self.widget.open_menus(), 3)
-        self.assertTrue(menus, "位置 opened no sub-menu")
+        menus = self.widget.open_position_menu()
         shot = self.widget.screen.screenshot(f"{self.widget.name}-menu")
         self.assertEqual(self.widget.checked_rows(shot, menus[1], len(POSITION_ITEMS)),
                          [POSITION_ITEMS.index("右下角")], f"only 右下角 is checked: {shot}")

@@ -7,7 +7,7 @@ import time
 import unittest
 
 import harness
-from harness import MENU_MINIMIZE, MENU_POSITION, POSITION_ITEMS, TITLE
+from harness import MENU_MINIMIZE, POSITION_ITEMS, TITLE
 
 TARGET = "2027/6/7"
 
@@ -58,11 +58,7 @@ class SecondStartTest(harness.WidgetTestCase):
         self.assertTrue(self.widget.running())
         print(f"second start handed over and ended in {handed:.2f} s")
         # The position's menu item is checked, as the menu's own choice would check it.
-        self.widget.open_menu("right")
-        self.widget.screen.keys(*["Down"] * MENU_POSITION, "Right")
-        menus = harness.wait_until(lambda: len(self.widget.open_menus()) == 2 and
-                                   self.widget.open_menus(), 3)
-        self.assertTrue(menus, "位置 opened no sub-menu")
+        menus = self.widget.open_position_menu()
         shot = self.shot("position-menu")
         self.assertEqual(self.widget.checked_rows(shot, menus[1], len(POSITION_ITEMS)),
                          [POSITION_ITEMS.index("左下角")], f"only 左下角 is checked: {shot}")

@@ -27,11 +27,7 @@ class TrayMenuTest(harness.WidgetTestCase):
 
     def test_position_check_mark_follows_the_choice(self):
         self.widget.choose(MENU_POSITION, POSITION_ITEMS.index("左下角") + 1)
-        self.widget.open_menu("right")
-        self.widget.screen.keys(*["Down"] * MENU_POSITION, "Right")
-        menus = harness.wait_until(lambda: len(self.widget.open_menus()) == 2 and
-                                   self.widget.open_menus(), 3)
-        self.assertTrue(menus, "位置 opened no sub-menu")
+        menus = self.widget.open_position_menu()
         shot = self.shot("position-menu")
         main, sub = menus
         self.widget.screen.crop(shot, (main[0], main[1], sub[2] - main[0], sub[3] - main[1]),
