@@ -380,6 +380,12 @@ class Widget:
     def stack(self):
         return self.probe.ask("stack")["windows"]
 
+    def above(self, upper, lower):
+        """Whether window upper lies above window lower. The probe walks a list that another
+        process may reorder meanwhile, so a walk that missed either window says "not yet"."""
+        order = [window["hwnd"] for window in self.stack()]
+        return upper in order and lower in order and order.index(upper) < order.index(lower)
+
     def screen_size(self):
         size = self.probe.ask("screen")
         return size["width"], size["height"]

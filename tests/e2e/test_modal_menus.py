@@ -38,8 +38,7 @@ class ModalTest(harness.WidgetTestCase):
         cover = self.widget.helper("topmost-window", "--rect", f"{left},{top},{width},{height}")
 
         def widget_above():
-            order = [window["hwnd"] for window in self.widget.stack()]
-            return order.index(self.state["hwnd"]) < order.index(cover.info["hwnd"])
+            return self.widget.above(self.state["hwnd"], cover.info["hwnd"])
 
         overtaken = harness.wait_until(widget_above, 2.5)
         self.widget.screen.keys("Escape")
