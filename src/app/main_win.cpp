@@ -4,11 +4,9 @@
 #include <cfenv>
 #include <variant>
 
-#include "form/event_loop_win.h"
+#include "desk/running_widget_win.h"
 #include "form/runtime_state.h"
-#include "form/window_dpi_win.h"
 #include "handlers/handler_table.h"
-#include "handlers/running_widget_win.h"
 #include "handlers/window_created_handler.h"
 #include "options/command_line_win.h"
 #include "options/startup_shortcut_win.h"
@@ -18,6 +16,8 @@
 #include "template/countdown_template.h"
 #include "template/countdown_units.h"
 #include "window_commands/window_commands_win.h"
+#include "windowed/event_loop_win.h"
+#include "windowed/window_dpi_win.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "commands/date_time.h"
 #include "commands/text_to_date_time.h"
 #include "commands/value_to_text.h"
-#include "form/memory_service.h"
-#include "form/typed_value.h"
+#include "values/memory_service.h"
+#include "values/typed_value.h"
 
 #include "fuzz_check.h"
 

@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <string>
 
-#include "form/event_loop_win.h"
 #include "gbk_win.h"
 #include "handlers/handler_table.h"
 #include "properties/properties.h"
 #include "start/runtime_lifecycle_win.h"
 #include "template/countdown_units.h"
+#include "windowed/event_loop_win.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

@@ -6,12 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
 #include "form/unit_notifications.h"
-#include "form/windowed_unit_win.h"
 #include "gbk_win.h"
 #include "handlers/handler_table.h"
 #include "properties/properties.h"
@@ -19,6 +17,8 @@
 #include "start/runtime_lifecycle_win.h"
 #include "template/countdown_template.h"
 #include "units/top_level_window_win.h"
+#include "values/memory_service.h"
+#include "windowed/windowed_unit_win.h"
 #include "windows/support/runtime_harness.h"
 
 namespace pellomi {

@@ -10,14 +10,14 @@
 #include <utility>
 #include <vector>
 
-#include "form/typed_value.h"
-#include "handlers/exit_confirmation.h"
 #include "handles_win.h"
 #include "message_box/message_box_win.h"
 #include "template/embedded_icon.h"
 #include "tray/icon_from_ico_win.h"
 #include "tray/set_tray_icon_win.h"
 #include "tray/tray_icon_win.h"
+#include "tray_icon/exit_confirmation.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "dates/countdown_caption.h"
 #include "dates/own_date_caption.h"
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -6,7 +6,7 @@
 #include "commands/text_ops.h"
 #include "commands/text_to_date_time.h"
 #include "commands/value_to_text.h"
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

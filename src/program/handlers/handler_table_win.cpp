@@ -2,9 +2,9 @@
 #include "handlers/handler_table.h"
 
 #include "handlers/second_start_handlers.h"
-#include "handlers/tray_handlers.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
+#include "tray_icon/tray_handlers.h"
 
 namespace pellomi {
 namespace {

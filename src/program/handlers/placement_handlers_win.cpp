@@ -2,14 +2,14 @@
 // preset when the display changes. Presets are taken within a monitor's work area: the one asked
 // for on the command line (the primary while the desk lacks it), or for the tray's choices the
 // one the widget is on.
+#include "desk/monitors_win.h"
 #include "form/display_scale.h"
-#include "form/window_dpi_win.h"
-#include "handlers/monitors_win.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
 #include "placement/placement.h"
 #include "properties/properties.h"
 #include "window_commands/window_commands_win.h"
+#include "windowed/window_dpi_win.h"
 
 namespace pellomi {
 namespace {

@@ -1,13 +1,13 @@
 // A second start's request, carried out by the running widget.
 #include "handlers/second_start_handlers.h"
 
-#include "form/received_data.h"
-#include "form/window_dpi_win.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
 #include "options/second_start.h"
 #include "template/countdown_units.h"
+#include "values/received_data.h"
 #include "window_commands/window_commands_win.h"
+#include "windowed/window_dpi_win.h"
 
 namespace pellomi {
 

@@ -6,7 +6,7 @@
 
 #include <iterator>
 
-#include "handlers/monitors_win.h"
+#include "desk/monitors_win.h"
 #include "handlers/window_created_handler.h"
 #include "placement/step_aside.h"
 #include "properties/properties.h"

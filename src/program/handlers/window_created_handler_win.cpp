@@ -5,11 +5,11 @@
 
 #include "dates/caption_keeper.h"
 #include "dates/countdown_caption.h"
-#include "handlers/tray_setup_win.h"
 #include "handlers/widget_handlers.h"
 #include "handlers/window_created_handler.h"
 #include "properties/properties.h"
 #include "template/countdown_template.h"
+#include "tray_icon/tray_setup_win.h"
 
 namespace pellomi {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The date and text conversions as runtime commands: an argument count, the arguments and one
 // result. Missing arguments count as absent values.
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 

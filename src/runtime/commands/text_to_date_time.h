@@ -3,7 +3,7 @@
 #include <string>
 
 #include "commands/date_time.h"
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

@@ -9,8 +9,8 @@
 
 #include "commands/date_time.h"
 #include "commands/date_time_texts.h"
-#include "form/byte_array.h"
-#include "form/memory_service.h"
+#include "values/byte_array.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // Any runtime value written as text.
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

@@ -22,7 +22,7 @@ inline constexpr int kEventDisplayChanged = 15;
 // again from the template for the new DPI; what handlers did to the old layout (a region, a
 // place on the screen) is theirs to do again.
 inline constexpr int kEventDpiChanged = 16;
-// Another process sent the window a block of data (form/received_data.h); no arguments.
+// Another process sent the window a block of data (values/received_data.h); no arguments.
 inline constexpr int kEventDataReceived = 17;
 
 // The timer unit's one event: its interval has elapsed.

@@ -1,7 +1,7 @@
 #include "label/label_fit_win.h"
 
-#include "form/window_tree_win.h"
 #include "label/label_fit.h"
+#include "windowed/window_tree_win.h"
 
 namespace pellomi {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "form/window_tree_win.h"
+#include "windowed/window_tree_win.h"
 
 namespace pellomi {
 namespace {

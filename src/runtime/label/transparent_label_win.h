@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "form/display_scale.h"
-#include "form/windowed_component_win.h"
 #include "label/label_record.h"
+#include "windowed/windowed_component_win.h"
 
 namespace pellomi {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "form/identifiers.h"
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

@@ -1,6 +1,6 @@
 #include "commands/value_to_text.h"
-#include "form/memory_service.h"
 #include "message_box/message_box_rules.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 

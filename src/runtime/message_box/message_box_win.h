@@ -1,6 +1,6 @@
 #pragma once
 // The message-box runtime command.
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

@@ -1,11 +1,11 @@
 #include "properties/properties.h"
 
-#include "form/byte_array.h"
-#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
 #include "form/unit_object.h"
+#include "values/byte_array.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -7,10 +7,10 @@
 #include "form/runtime_texts.h"
 #include "form/unit_events.h"
 #include "form/unit_notifications.h"
-#include "form/window_messages.h"
 #include "start/runtime_lifecycle_win.h"
 #include "start/unit_kinds_win.h"
 #include "units/top_level_window_win.h"
+#include "windowed/window_messages.h"
 
 namespace pellomi {
 namespace {

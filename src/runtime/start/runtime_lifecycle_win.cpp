@@ -2,14 +2,14 @@
 
 #include <ole2.h>
 
-#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_state.h"
 #include "form/runtime_texts.h"
-#include "form/window_messages.h"
 #include "gbk_win.h"
 #include "handles_win.h"
 #include "late_bound/dll_command_win.h"
+#include "values/memory_service.h"
+#include "windowed/window_messages.h"
 
 namespace pellomi {
 namespace {

@@ -1,6 +1,6 @@
 #include "tray/icon_source.h"
 
-#include "form/byte_array.h"
+#include "values/byte_array.h"
 
 namespace pellomi {
 

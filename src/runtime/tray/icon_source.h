@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

@@ -2,8 +2,8 @@
 // The tray-icon command's work for one window: find the picture, then show, replace or remove.
 #include <windows.h>
 
-#include "form/typed_value.h"
 #include "tray/tray_icon_win.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

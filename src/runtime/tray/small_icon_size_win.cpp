@@ -1,7 +1,7 @@
 #include "tray/small_icon_size_win.h"
 
-#include "form/window_dpi_win.h"
 #include "tray/small_icon_size.h"
+#include "windowed/window_dpi_win.h"
 
 namespace pellomi {
 

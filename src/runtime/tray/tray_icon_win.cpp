@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "form/window_dpi_win.h"
 #include "gbk_win.h"
 #include "tray/icon_from_ico_win.h"
 #include "tray/small_icon_size_win.h"
 #include "tray/tray_record.h"
+#include "windowed/window_dpi_win.h"
 
 namespace pellomi {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The timer unit: a hidden child window with system timer 1000 that fires the unit's event 0.
-#include "form/windowed_component_win.h"
+#include "windowed/windowed_component_win.h"
 
 namespace pellomi {
 

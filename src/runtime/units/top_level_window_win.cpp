@@ -1,18 +1,18 @@
 #include "units/top_level_window_win.h"
 
 #include "form/display_scale.h"
-#include "form/event_loop_win.h"
-#include "form/received_data.h"
 #include "form/unit_events.h"
 #include "form/unit_notifications.h"
-#include "form/window_dpi_win.h"
-#include "form/window_messages.h"
 #include "gbk_win.h"
 #include "menu/menu_plan.h"
 #include "menu/menu_win.h"
 #include "properties/properties.h"
 #include "tray/tray_event_code.h"
 #include "tray/tray_record.h"
+#include "values/received_data.h"
+#include "windowed/event_loop_win.h"
+#include "windowed/window_dpi_win.h"
+#include "windowed/window_messages.h"
 
 namespace pellomi {
 namespace {

@@ -5,10 +5,10 @@
 #include "form/display_scale.h"
 #include "form/runtime_state.h"
 #include "form/window_record.h"
-#include "form/windowed_unit_win.h"
 #include "handles_win.h"
 #include "menu/menu_win.h"
 #include "tray/tray_icon_win.h"
+#include "windowed/windowed_unit_win.h"
 
 namespace pellomi {
 

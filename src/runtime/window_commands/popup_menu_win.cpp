@@ -4,11 +4,11 @@
 
 #include "form/display_scale.h"
 #include "form/runtime_state.h"
-#include "form/window_dpi_win.h"
 #include "menu/menu_plan.h"
 #include "menu/menu_win.h"
 #include "units/top_level_window_win.h"
 #include "window_commands/loaded_window_win.h"
+#include "windowed/window_dpi_win.h"
 
 namespace pellomi {
 namespace {

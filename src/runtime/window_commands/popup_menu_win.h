@@ -1,7 +1,7 @@
 #pragma once
 // The pop-up menu command: a menu unit's items tracked at the cursor.
 #include "form/identifiers.h"
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

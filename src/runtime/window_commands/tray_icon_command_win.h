@@ -1,6 +1,6 @@
 #pragma once
 // The tray-icon runtime command.
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

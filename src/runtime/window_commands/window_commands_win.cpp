@@ -1,10 +1,10 @@
 #include "window_commands/window_commands_win.h"
 
 #include "form/display_scale.h"
-#include "form/window_dpi_win.h"
 #include "form/window_lookup.h"
-#include "form/window_tree_win.h"
 #include "window_commands/loaded_window_win.h"
+#include "windowed/window_dpi_win.h"
+#include "windowed/window_tree_win.h"
 
 namespace pellomi {
 

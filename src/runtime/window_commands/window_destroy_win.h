@@ -1,7 +1,7 @@
 #pragma once
 // Destroying a loaded window from a handler.
 #include "form/identifiers.h"
-#include "form/typed_value.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 

@@ -4,7 +4,7 @@
 
 #include "commands/text_to_date_time.h"
 #include "dates/countdown_caption.h"
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -1,8 +1,8 @@
-#include "form/byte_array.h"
+#include "values/byte_array.h"
 
 #include <cstring>
 
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 

@@ -1,4 +1,4 @@
-#include "handlers/tray_setup_win.h"
+#include "tray_icon/tray_setup_win.h"
 
 #include "form/unit_model.h"
 #include "pellomi_version.h"

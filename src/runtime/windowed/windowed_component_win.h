@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "form/identifiers.h"
-#include "form/windowed_unit_win.h"
+#include "windowed/windowed_unit_win.h"
 
 namespace pellomi {
 

@@ -1,4 +1,4 @@
-#include "form/window_dpi_win.h"
+#include "windowed/window_dpi_win.h"
 
 #include "form/display_scale.h"
 #include "handles_win.h"

@@ -1,4 +1,4 @@
-#include "form/window_tree_win.h"
+#include "windowed/window_tree_win.h"
 
 namespace pellomi {
 

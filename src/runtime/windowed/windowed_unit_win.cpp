@@ -1,6 +1,6 @@
-#include "form/windowed_unit_win.h"
+#include "windowed/windowed_unit_win.h"
 
-#include "form/window_tree_win.h"
+#include "windowed/window_tree_win.h"
 
 namespace pellomi {
 

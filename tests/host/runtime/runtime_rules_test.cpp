@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "common/fatal_error_capture.h"
-#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_texts.h"
 #include "form/window_record.h"
 #include "host/support/runtime_fixture.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -1,7 +1,7 @@
-#include "handlers/exit_confirmation.h"
-#include "handlers/tray_handlers.h"
 #include "message_box/message_box_win.h"
 #include "template/countdown_template.h"
+#include "tray_icon/exit_confirmation.h"
+#include "tray_icon/tray_handlers.h"
 #include "window_commands/popup_menu_win.h"
 #include "window_commands/window_destroy_win.h"
 

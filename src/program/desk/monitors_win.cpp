@@ -1,4 +1,4 @@
-#include "handlers/monitors_win.h"
+#include "desk/monitors_win.h"
 
 namespace pellomi {
 namespace {

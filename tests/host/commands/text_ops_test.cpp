@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/text_ops.h"
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "commands/value_to_text.h"
-#include "form/memory_service.h"
 #include "form/unit_model.h"
-#include "handlers/exit_confirmation.h"
 #include "message_box/message_box_rules.h"
 #include "template/countdown_units.h"
+#include "tray_icon/exit_confirmation.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

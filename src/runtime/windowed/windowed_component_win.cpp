@@ -1,4 +1,4 @@
-#include "form/windowed_component_win.h"
+#include "windowed/windowed_component_win.h"
 
 #include "form/unit_notifications.h"
 

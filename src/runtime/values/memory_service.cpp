@@ -1,4 +1,4 @@
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 #include <cstdint>
 #include <cstdlib>

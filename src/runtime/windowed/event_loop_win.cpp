@@ -1,4 +1,4 @@
-#include "form/event_loop_win.h"
+#include "windowed/event_loop_win.h"
 
 #include <windows.h>
 

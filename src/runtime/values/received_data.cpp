@@ -1,4 +1,4 @@
-#include "form/received_data.h"
+#include "values/received_data.h"
 
 namespace pellomi {
 namespace {

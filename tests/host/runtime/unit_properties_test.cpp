@@ -4,13 +4,13 @@
 #include <cstring>
 
 #include "common/fatal_error_capture.h"
-#include "form/byte_array.h"
-#include "form/memory_service.h"
 #include "form/runtime_error.h"
 #include "form/runtime_texts.h"
 #include "form/unit_object.h"
 #include "host/support/runtime_fixture.h"
 #include "properties/properties.h"
+#include "values/byte_array.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

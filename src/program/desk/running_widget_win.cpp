@@ -1,4 +1,4 @@
-#include "handlers/running_widget_win.h"
+#include "desk/running_widget_win.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 
 #include "commands/date_commands.h"
 #include "commands/date_time.h"
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {

@@ -13,10 +13,10 @@
 #include "commands/date_time.h"
 #include "commands/text_to_date_time.h"
 #include "commands/value_to_text.h"
-#include "form/memory_service.h"
-#include "form/typed_value.h"
 #include "label/label_record.h"
 #include "tray/ico_reader.h"
+#include "values/memory_service.h"
+#include "values/typed_value.h"
 
 namespace pellomi {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "commands/date_time.h"
 #include "commands/value_to_text.h"
-#include "form/memory_service.h"
+#include "values/memory_service.h"
 
 namespace pellomi {
 namespace {
