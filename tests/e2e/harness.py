@@ -314,11 +314,13 @@ class Widget:
         wait_until(shown_or_ended, timeout)
         if not last.get("visible"):
             error_box = self.probe.ask("message-box", "--title", ERROR_TITLE)
+            # What the probe's desktop holds tells a program that never came from one elsewhere.
+            seen = [(w.get("title"), w.get("pid")) for w in self.stack()]
             raise AssertionError(
                 f"no visible window titled {TITLE} within {timeout} s (program exit code "
                 f"{self.process.poll()}, last state {last}, error box "
-                f"{error_box.get('texts') if error_box.get('found') else 'none'}); "
-                f"log {self.log_path}")
+                f"{error_box.get('texts') if error_box.get('found') else 'none'}, visible "
+                f"windows {seen}); log {self.log_path}")
         return last
 
     def running(self):
