@@ -314,7 +314,7 @@ class Widget:
         wait_until(shown_or_ended, timeout)
         if not last.get("visible"):
             error_box = self.probe.ask("message-box", "--title", ERROR_TITLE)
-            # What the probe's desktop holds tells a program that never came from one elsewhere.
+            # The windows the probe sees on its desktop, for a program that came up elsewhere.
             seen = [(w.get("title"), w.get("pid")) for w in self.stack()]
             raise AssertionError(
                 f"no visible window titled {TITLE} within {timeout} s (program exit code "
