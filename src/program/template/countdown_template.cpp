@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "form/unit_events.h"
-#include "form/window_record.h"
 #include "template/label_records.h"
+#include "units/window_record.h"
 
 namespace pellomi {
 namespace {

@@ -6,12 +6,12 @@
 
 #include <cstddef>
 
-#include "form/window_record.h"
 #include "label/label_font.h"
 #include "label/label_format.h"
 #include "layered/transparency_rules.h"
 #include "message_box/message_box_rules.h"
 #include "tray/tray_record.h"
+#include "units/window_record.h"
 #include "windowed/window_messages.h"
 
 namespace pellomi {

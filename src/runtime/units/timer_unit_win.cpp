@@ -2,8 +2,8 @@
 
 #include "form/unit_events.h"
 #include "form/unit_notifications.h"
-#include "form/window_record.h"
 #include "properties/properties.h"
+#include "units/window_record.h"
 
 namespace pellomi {
 namespace {

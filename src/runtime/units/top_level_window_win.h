@@ -4,10 +4,10 @@
 
 #include "form/display_scale.h"
 #include "form/runtime_state.h"
-#include "form/window_record.h"
 #include "handles_win.h"
 #include "menu/menu_win.h"
 #include "tray/tray_icon_win.h"
+#include "units/window_record.h"
 #include "windowed/windowed_unit_win.h"
 
 namespace pellomi {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "form/identifiers.h"
-#include "form/window_record.h"
 #include "host/support/runtime_fixture.h"
 #include "template/countdown_template.h"
+#include "units/window_record.h"
 
 namespace pellomi {
 namespace {

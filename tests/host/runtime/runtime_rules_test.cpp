@@ -6,8 +6,8 @@
 #include "common/fatal_error_capture.h"
 #include "form/runtime_error.h"
 #include "form/runtime_texts.h"
-#include "form/window_record.h"
 #include "host/support/runtime_fixture.h"
+#include "units/window_record.h"
 #include "values/memory_service.h"
 
 namespace pellomi {

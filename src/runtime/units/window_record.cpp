@@ -1,4 +1,4 @@
-#include "form/window_record.h"
+#include "units/window_record.h"
 
 #include <cstring>
 
